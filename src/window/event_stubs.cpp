@@ -1,0 +1,3 @@
+// Event groups that have no handlers yet.
+#include "window/form1.h"
+

@@ -1,0 +1,74 @@
+// Building the gallery strip: one thumbnail per listed picture file, side by
+// side in the strip, while a progress bar on the canvas shows how far
+// start-up has come.
+#include <QImage>
+#include <exception>
+#include <string>
+
+#include "forms/picture_io.h"
+#include "window/event_guard.h"
+#include "window/form1.h"
+#include "window/layout.h"
+
+namespace {
+
+// The picture of one gallery file. A file that cannot be read as a picture
+// (corrupt, no picture at all, too large) leaves its thumbnail blank, so the
+// thumbnails keep the indices of the file list and start-up goes on.
+QImage galleryPicture(const std::string& path) {
+    try {
+        return forms::LoadPicture(path);
+    } catch (const std::exception&) {
+        return QImage();
+    }
+}
+
+void place(forms::Control& c, const layout::Rect& r) { c.Move(r.Left, r.Top, r.Width, r.Height); }
+
+}  // namespace
+
+void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideControl, int Nos) {
+    if (Nos < 1) return;  // an empty list keeps the strip as designed
+    const layout::GalleryStrip strip = layout::galleryStrip(FrameControl.Height(), Nos, Picture5->Width());
+    auto fileOf = [this](int i) { return GalleryFolder + "/" + FileList->List(i); };
+
+    // Only the description's member 0 is kept.
+    for (int i = InsideControl.UBound(); i >= 1; --i)
+        if (InsideControl.Exists(i)) InsideControl.Unload(i);
+    FrameControl.setTop(0);
+    FrameControl.setLeft(0);
+
+    Image& first = InsideControl(0);
+    first.setVisible(true);
+    place(first, strip.Image3[0]);
+    first.setPicture(galleryPicture(fileOf(0)));
+
+    const std::string caption = Caption();
+    setCaption(".  Initializing Graphics......");
+    ProgressBar1->setMax(Nos - 1);
+    ProgressBar1->setMin(0);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(true);
+
+    for (int i = 1; i < Nos; ++i) {
+        // The caption and the progress are seen while start-up runs.
+        Show();
+        RepaintWindow();
+        Image& thumb = InsideControl.Load(i);
+        thumb.setVisible(true);
+        thumb.setStretch(true);
+        place(thumb, strip.Image3[static_cast<size_t>(i)]);
+        thumb.setPicture(galleryPicture(fileOf(i)));
+        // A loaded member takes no events from member 0: it answers clicks
+        // as a thumbnail of its own.
+        thumb.Click = [this, i] { window::runEvent([this, i] { Image3_Click(i); }); };
+        ProgressBar1->setValue(i);
+    }
+
+    FrameControl.setWidth(strip.Picture6.Width);
+    HScroll1->setMax(strip.HScroll1Max);
+    Picture6->setVisible(true);
+    ProgressBar1->setVisible(true);
+    setCaption(caption);
+    ProgressBar1->setVisible(false);
+}
