@@ -163,7 +163,12 @@ bool Control::IsShown() const {
 
 void Control::setEnabled(bool v) {
     enabled_ = v;
-    if (widget_) widget_->setEnabled(v);
+    if (!widget_) return;
+    widget_->setEnabled(v);
+    // A disabled label or image is passed over by the mouse: its container
+    // takes the clicks, as the drawn controls of the original did.
+    if (kind_ == ControlKind::Label || kind_ == ControlKind::Image)
+        widget_->setAttribute(Qt::WA_TransparentForMouseEvents, !v);
 }
 
 void Control::setToolTipText(const std::string& t) {

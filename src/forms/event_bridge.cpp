@@ -1,5 +1,7 @@
 #include "forms/event_bridge.h"
 
+#include <exception>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -65,6 +67,17 @@ EventBridge* EventBridge::of(QWidget* w) {
 }
 
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
+    // A failing handler ends its event; it never reaches Qt's event loop,
+    // which cannot carry an exception.
+    try {
+        return dispatch(watched, event);
+    } catch (const std::exception& e) {
+        qWarning("lumadraw: an event handler failed: %s", e.what());
+        return true;
+    }
+}
+
+bool EventBridge::dispatch(QObject* watched, QEvent* event) {
     if (!control_ || watched != widget_) return false;
     switch (event->type()) {
         case QEvent::KeyPress:

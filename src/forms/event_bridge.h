@@ -22,6 +22,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool dispatch(QObject* watched, QEvent* event);
 
 private:
     bool keyPress(QObject* watched, QEvent* event);

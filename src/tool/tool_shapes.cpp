@@ -43,8 +43,9 @@ void Form1::RotateAround1(double Rstep) {
     Line2->setY2(static_cast<float>(ToolY + off[7]));
 }
 
-void Form1::BringToolHome() {
-    ToolLength = 1000;
+void Form1::PlaceCrossAtHome() {
+    // Line1 left to right and Line2 top to bottom through the home point,
+    // each ToolLength long.
     Line1->setX1(static_cast<float>(HomeX - ToolLength / 2));
     Line1->setY1(static_cast<float>(HomeY));
     Line1->setX2(static_cast<float>(HomeX + ToolLength / 2));
@@ -53,6 +54,11 @@ void Form1::BringToolHome() {
     Line2->setY1(static_cast<float>(HomeY - ToolLength / 2));
     Line2->setX2(HomeX);
     Line2->setY2(static_cast<float>(HomeY + ToolLength / 2));
+}
+
+void Form1::BringToolHome() {
+    ToolLength = 1000;
+    PlaceCrossAtHome();
     Shape5->setHeight(static_cast<float>(ToolLength));
     Shape5->setWidth(static_cast<float>(ToolLength));
 }

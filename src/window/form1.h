@@ -246,6 +246,8 @@ public:
     void RotateAround1(double Rstep);
     std::array<double, 4> RSizer(double X1, double Y1, double X2, double Y2, double D) const;
     void BringToolHome();
+    // Puts the cross on the home point, each arm ToolLength long.
+    void PlaceCrossAtHome();
     void MakeBox();
     void MakeAllToolsVisibleFalse();
     void EllipseMaker(float CX, float CY, float W, float H, float Angle);

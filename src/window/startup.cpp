@@ -106,14 +106,7 @@ void Form1::DefaultScreen() {
     HomeX = static_cast<float>(static_cast<double>(Picture4->Width()) / 2);
     HomeY = static_cast<double>(Picture4->Height()) / 2;
     ToolLength = 1000;
-    Line1->setX1(static_cast<float>(HomeX - ToolLength / 2));
-    Line1->setY1(static_cast<float>(HomeY));
-    Line1->setX2(static_cast<float>(HomeX + ToolLength / 2));
-    Line1->setY2(static_cast<float>(HomeY));
-    Line2->setX1(HomeX);
-    Line2->setY1(static_cast<float>(HomeY - ToolLength / 2));
-    Line2->setX2(HomeX);
-    Line2->setY2(static_cast<float>(HomeY + ToolLength / 2));
+    PlaceCrossAtHome();
     Eli(0).setX1(Line1->X1());
     Eli(0).setY1(Line1->Y1());
     Eli(0).setX2(Line1->X2());

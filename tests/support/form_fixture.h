@@ -26,3 +26,15 @@ protected:
     QTemporaryDir programFolder;
     std::unique_ptr<Form1> form;
 };
+
+// A window started as the user meets it: start-up has run and the splash is
+// gone, so the canvas holds the focus.
+class StartedFormTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        form->Form_Load();
+        form->Image2_Click();
+    }
+    Form1& f() { return *form; }
+};

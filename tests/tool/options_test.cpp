@@ -13,14 +13,8 @@ namespace {
 constexpr forms::Color kGridBlue = forms::rgb(0, 0, 100);      // 6553600
 constexpr forms::Color kCentreYellow = forms::rgb(255, 255, 101);  // 6684671
 
-class OptionsTest : public FormTest {
+class OptionsTest : public StartedFormTest {
 protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        form->Form_Load();
-        form->Image2_Click();  // the splash goes; the canvas has the focus
-    }
-    Form1& f() { return *form; }
     forms::CheckBox& box(int i) { return f().Check1(i); }
     // The canvas of the worked example: 9000 x 6000 twips, home at its centre.
     void canvas(float width, float height) {

@@ -24,14 +24,8 @@ void click(forms::Control& c) {
     QApplication::sendEvent(w, &up);
 }
 
-class ClosersTest : public FormTest {
+class ClosersTest : public StartedFormTest {
 protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        form->Form_Load();
-        form->Image2_Click();  // the splash goes; the canvas has the focus
-    }
-    Form1& f() { return *form; }
     // The text tool, chosen as its key command does: the box has the focus.
     void chooseTextTool() {
         while (f().ToolNo != 4) f().KeyResponder(113, 0);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "support/form_fixture.h"
+#include "support/qt_events.h"
 #include "window/palette.h"
 
 namespace {
@@ -18,18 +19,6 @@ using forms::rgb;
 constexpr forms::Color kRed = 255, kYellow = 65535;
 constexpr forms::Color kButtonFace = rgb(212, 208, 200);
 
-void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QWidget* w = c.widget();
-    ASSERT_NE(w, nullptr) << c.Name();
-    const QPointF pos(c.Width() / forms::kTwipsPerPixel / 2, c.Height() / forms::kTwipsPerPixel / 2);
-    QMouseEvent ev(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-void press(forms::Control& c, Qt::MouseButton button) {
-    sendMouse(c, QEvent::MouseButtonPress, button, button);
-    sendMouse(c, QEvent::MouseButtonRelease, button, Qt::NoButton);
-}
 
 class ColorBoxTest : public FormTest {
 protected:
@@ -81,7 +70,7 @@ TEST_F(ColorBoxTest, LeftClickMakesTheCellThePenColourAndRecordsNothing) {
     const forms::Color template0 = f().Eli(0).BorderColor();
     const int recorded = f().CommandCount;
 
-    press(f().Label2(18), Qt::LeftButton);
+    clickOn(f().Label2(18), Qt::LeftButton);
     EXPECT_EQ(f().Picture4->ForeColor(), kRed);
     EXPECT_EQ(f().PenColor, kRed);
     EXPECT_FLOAT_EQ(f().Shape3->Left(), f().Label2(18).Left());
@@ -110,7 +99,7 @@ TEST_F(ColorBoxTest, RightClickClearsToTheCellColourAndRecordsItOnce) {
     ASSERT_EQ(f().CommandCount, 2);
     ASSERT_EQ(canvasCentre(), kYellow);
 
-    press(f().Label2(18), Qt::RightButton);
+    clickOn(f().Label2(18), Qt::RightButton);
     EXPECT_EQ(f().Picture4->BackColor(), kRed);
     EXPECT_EQ(canvasCentre(), kRed);  // the line is gone
     EXPECT_DOUBLE_EQ(f().BackgroundColor, 255);
@@ -126,12 +115,12 @@ TEST_F(ColorBoxTest, RightClickClearsToTheCellColourAndRecordsItOnce) {
     // The same cell again clears again but leaves one line in the record.
     f().Picture4->Line(0, 0, 12480, 11520, kYellow);
     ASSERT_EQ(canvasCentre(), kYellow);
-    press(f().Label2(18), Qt::RightButton);
+    clickOn(f().Label2(18), Qt::RightButton);
     EXPECT_EQ(canvasCentre(), kRed);
     EXPECT_EQ(f().CommandCount, 3);
 
     // The middle button changes nothing; cells 28 and 29 do not exist.
-    press(f().Label2(5), Qt::MiddleButton);
+    clickOn(f().Label2(5), Qt::MiddleButton);
     f().ColorBoxClick(28, 1);
     f().ColorBoxClick(29, 2);
     EXPECT_EQ(f().Picture4->BackColor(), kRed);
@@ -143,16 +132,16 @@ TEST_F(ColorBoxTest, RightClickClearsToTheCellColourAndRecordsItOnce) {
 
     // A fractional origin is written with its decimals.
     f().LogoOriginX = 765.75f;
-    press(f().Label2(24), Qt::RightButton);
+    clickOn(f().Label2(24), Qt::RightButton);
     EXPECT_EQ(f().CommandArray[3], "STAMPRECTRGB (1531.5) (1152) 65535");
 }
 
 TEST_F(ColorBoxTest, CellTwentySevenGivesTheDesktopColourAndF3WrapsToCellOne) {
-    press(f().Label2(27), Qt::RightButton);
+    clickOn(f().Label2(27), Qt::RightButton);
     EXPECT_EQ(f().Picture4->BackColor(), kButtonFace);
     EXPECT_EQ(f().CommandArray[1], "STAMPRECTRGB (1248) (1152) " + std::to_string(kButtonFace));
 
-    press(f().Label2(27), Qt::LeftButton);
+    clickOn(f().Label2(27), Qt::LeftButton);
     EXPECT_EQ(f().PenColor, kButtonFace);
     EXPECT_EQ(f().ColorIndex, 27);
 
@@ -171,7 +160,7 @@ TEST_F(ColorBoxTest, RightClickOnAFullRecordStillClearsButRecordsNothing) {
     stampLine();  // refused: the user is told once
     ASSERT_EQ(platform.count("msgBox"), 1);
 
-    press(f().Label2(18), Qt::RightButton);
+    clickOn(f().Label2(18), Qt::RightButton);
     EXPECT_EQ(f().Picture4->BackColor(), kRed);
     EXPECT_EQ(canvasCentre(), kRed);
     EXPECT_EQ(f().BackColorIndex, 18);

@@ -76,10 +76,15 @@ TEST_F(ExitTest, FailedSaveIsReportedAndKeepsTheWindowOpen) {
     EXPECT_NE(platform.calls.back().text.find(target + ".BMP"), std::string::npos);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(target + ".BMP")));
 
+    // Closing the window runs the same question: it stays open.
+    platform.msgBoxAnswers = {forms::vbYes};
+    platform.fileAnswers = {target};
+    EXPECT_FALSE(form->Close());
+
     // F10 takes the same road and reports the same way.
     platform.fileAnswers = {target};
     EXPECT_FALSE(form->SAVE_PICTURE());
-    EXPECT_EQ(platform.count("msgBox"), 3);
+    EXPECT_EQ(platform.count("msgBox"), 5);
     platform.fileAnswers = {at("second")};
     EXPECT_TRUE(form->SAVE_PICTURE());
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(at("second.BMP"))));

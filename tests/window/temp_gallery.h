@@ -3,6 +3,8 @@
 // to a control's widget.
 #pragma once
 
+#include "support/qt_events.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QDir>
@@ -29,18 +31,3 @@ inline QImage solidPicture(QColor c, int w = 4, int h = 3) {
     return img;
 }
 
-inline void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
-    QWidget* w = c.widget();
-    const QPointF p(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-inline void pressOn(forms::Control& c, Qt::MouseButton button = Qt::LeftButton) {
-    sendMouse(c, QEvent::MouseButtonPress, button, button);
-}
-
-inline void clickOn(forms::Control& c) {
-    pressOn(c);
-    sendMouse(c, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
-}

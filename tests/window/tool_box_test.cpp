@@ -9,45 +9,24 @@
 #include <QWidget>
 
 #include "support/form_fixture.h"
+#include "support/qt_events.h"
 
 namespace {
 
-// Sends one mouse event to the middle of the control's widget.
-void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QWidget* w = c.widget();
-    ASSERT_NE(w, nullptr) << c.Name();
-    const QPointF pos(c.Width() / forms::kTwipsPerPixel / 2, c.Height() / forms::kTwipsPerPixel / 2);
-    QMouseEvent ev(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
 
-void press(forms::Control& c, Qt::MouseButton button) {
-    sendMouse(c, QEvent::MouseButtonPress, button, button);
-    sendMouse(c, QEvent::MouseButtonRelease, button, Qt::NoButton);
-}
 
-void hover(forms::Control& c) { sendMouse(c, QEvent::MouseMove, Qt::NoButton, Qt::NoButton); }
-
-class ToolBoxTest : public FormTest {
-protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        form->Form_Load();
-        form->Image2_Click();  // the splash goes; the canvas has the focus
-    }
-    Form1& f() { return *form; }
-};
+using ToolBoxTest = StartedFormTest;
 
 TEST_F(ToolBoxTest, LeftClickOnAnIconChoosesItsTool) {
     ASSERT_TRUE(f().Picture4->HasFocus());
-    press(f().Image1(2), Qt::LeftButton);
+    clickOn(f().Image1(2), Qt::LeftButton);
     EXPECT_EQ(f().ToolNo, 2);
     EXPECT_FLOAT_EQ(f().Shape1->Top(), f().Image1(2).Top());
     EXPECT_NE(f().Caption().find("Ellipse Tool"), std::string::npos);
     EXPECT_TRUE(f().Picture4->HasFocus());
 
     // Icon 0: one step back is -1, and the next-tool command brings it to 0.
-    press(f().Image1(0), Qt::LeftButton);
+    clickOn(f().Image1(0), Qt::LeftButton);
     EXPECT_EQ(f().ToolNo, 0);
     EXPECT_FLOAT_EQ(f().Shape1->Top(), f().Image1(0).Top());
     EXPECT_TRUE(f().Line1->Visible());
@@ -56,7 +35,7 @@ TEST_F(ToolBoxTest, LeftClickOnAnIconChoosesItsTool) {
     // The right and middle buttons change nothing.
     const std::string caption = f().Caption();
     for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
-        press(f().Image1(5), b);
+        clickOn(f().Image1(5), b);
         EXPECT_EQ(f().ToolNo, 0);
         EXPECT_EQ(f().Caption(), caption);
         EXPECT_FLOAT_EQ(f().Shape1->Top(), f().Image1(0).Top());
@@ -65,19 +44,19 @@ TEST_F(ToolBoxTest, LeftClickOnAnIconChoosesItsTool) {
 }
 
 TEST_F(ToolBoxTest, TextToolIconAndHelpTitleLeaveTheFocusInTheTextBox) {
-    press(f().Image1(4), Qt::LeftButton);
+    clickOn(f().Image1(4), Qt::LeftButton);
     EXPECT_EQ(f().ToolNo, 4);
     EXPECT_TRUE(f().Text1->Visible());
     EXPECT_TRUE(f().Text1->HasFocus());
 
-    press(f().Image1(6), Qt::LeftButton);
+    clickOn(f().Image1(6), Qt::LeftButton);
     EXPECT_EQ(f().ToolNo, 6);
     EXPECT_TRUE(f().Picture4->HasFocus());
 
     // A click (press and release) on the help panel's title "VRK Help".
     f().Picture19->setVisible(true);
     ASSERT_EQ(f().Label7->Caption(), "VRK Help");
-    press(*f().Label7, Qt::LeftButton);
+    clickOn(*f().Label7, Qt::LeftButton);
     EXPECT_EQ(f().ToolNo, 4);
     EXPECT_TRUE(f().Text1->Visible());
     EXPECT_TRUE(f().Text1->HasFocus());

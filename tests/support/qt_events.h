@@ -1,0 +1,32 @@
+// Real Qt mouse events sent to the middle of a control's widget, as a user's
+// pointer would deliver them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "forms/control.h"
+
+inline void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+    QWidget* w = c.widget();
+    ASSERT_NE(w, nullptr) << c.Name();
+    const QPointF p(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+inline void pressOn(forms::Control& c, Qt::MouseButton button = Qt::LeftButton) {
+    sendMouse(c, QEvent::MouseButtonPress, button, button);
+}
+
+// A press and release of `button` on the control.
+inline void clickOn(forms::Control& c, Qt::MouseButton button = Qt::LeftButton) {
+    pressOn(c, button);
+    sendMouse(c, QEvent::MouseButtonRelease, button, Qt::NoButton);
+}
+
+// A move without a button held.
+inline void hover(forms::Control& c) { sendMouse(c, QEvent::MouseMove, Qt::NoButton, Qt::NoButton); }
