@@ -1,5 +1,6 @@
 // Push buttons: CommandButton and the graphical CheckBox.
 #include <QPixmap>
+#include <QPainter>
 #include <QPushButton>
 
 #include "forms/controls.h"
@@ -42,8 +43,36 @@ void CheckBox::setPicture(const QImage& p) {
     if (widget_) syncWidget();
 }
 
+namespace {
+
+// A graphical check box: its picture fills the face, the caption stands
+// centred over it, and the face looks pressed while the value is 1.
+class PictureButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    QImage face;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        if (!face.isNull())
+            p.drawImage(r, face);
+        else
+            p.fillRect(r, palette().button());
+        if (isChecked()) p.fillRect(r, QColor(0, 0, 0, 70));
+        p.setPen(isChecked() ? Qt::white : Qt::black);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setFont(font());
+        p.setPen(palette().buttonText().color());
+        p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
+}  // namespace
+
 QWidget* CheckBox::createWidget(QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new PictureButton(parent);
     button->setCheckable(true);
     button->setAutoDefault(false);
     // The user's click toggles the button; the value follows and runs Click
@@ -54,16 +83,12 @@ QWidget* CheckBox::createWidget(QWidget* parent) {
 
 void CheckBox::syncWidget() {
     Control::syncWidget();
-    auto* button = qobject_cast<QPushButton*>(widget_);
+    auto* button = dynamic_cast<PictureButton*>(widget_);
     if (!button) return;
     button->setText(toQString(caption_));
-    if (picture_.isNull()) {
-        button->setIcon(QIcon());
-    } else {
-        button->setIcon(QIcon(QPixmap::fromImage(picture_)));
-        button->setIconSize(picture_.size());
-    }
+    button->face = picture_;
     button->setChecked(value_ == 1);
+    button->update();
 }
 
 }  // namespace forms

@@ -53,7 +53,7 @@ protected:
         p.setFont(font());
         p.setPen(isEnabled() ? toQColor(label_->ForeColor()) : palette().color(QPalette::Disabled, QPalette::WindowText));
         p.drawText(rect().adjusted(inset, inset, -inset, -inset),
-                   align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                   align | Qt::AlignTop | Qt::TextShowMnemonic,
                    toQString(label_->Caption()));
         if (inset) drawBorder(p, this);
     }

@@ -114,8 +114,8 @@ std::vector<ControlDescription> buildTable() {
         {"Picture11", "Label4", -1, K::Label,
          {.caption = "Script Manager", .font = font("Arial", 15.75f), .backColor = kBlue, .foreColor = kWhite,
           .mousePointer = 1, .alignment = 2}},
-        {"Picture11", "Label6", -1, K::Label, {.font = font("Arial", 12, true)}},
-        {"Picture11", "Label5", -1, K::Label, {.height = 375, .font = font("Arial", 12, true)}},
+        {"Picture11", "Label6", -1, K::Label, {.width = 3375, .height = 375, .font = font("Arial", 12, true)}},
+        {"Picture11", "Label5", -1, K::Label, {.width = 3375, .height = 375, .font = font("Arial", 12, true)}},
         {"Picture11", "Image6", -1, K::Image, {.borderStyle = 1, .stretch = true}},
 
         // Gallery viewport Picture5 and the strip Picture6

@@ -1,20 +1,13 @@
-// Where the grid lines of one direction lie at the edges of the rule: a
-// canvas narrower than one distance, and distances that would need more
-// lines than a control array holds. (The worked examples run through the
-// window in options_test.cpp.)
+// Grid line positions at the edges of the rule.
 #include <gtest/gtest.h>
 
 #include "forms/types.h"
 #include "tool/grid_lines.h"
 
-TEST(GridLines, NarrowCanvasKeepsItsCentreLine) {
+TEST(GridLines, NarrowCanvasAndOverflow) {
     EXPECT_EQ(grid::linePositions(100, 200, 300), std::vector<double>{100});          // L = 1/3
     EXPECT_EQ(grid::linePositions(200, 400, 300), (std::vector<double>{200, -100}));  // L = 2/3
     EXPECT_EQ(grid::linePositions(150, 300, 300), std::vector<double>{150});          // L = 0.5 rounds to 0
-    EXPECT_EQ(grid::linePositions(450, 900, 300), (std::vector<double>{450, 750, 150, -150}));  // L = 1.5
-}
-
-TEST(GridLines, TooManyLinesOverflow) {
     // L = 16382.6: 16383 lines on each side fill the indices 2..32767.
     EXPECT_EQ(grid::linePositions(0, 2 * 16382.6, 1).size(), 32766u);
     EXPECT_THROW(grid::linePositions(0, 2 * 16383.6, 1), forms::OverflowError);

@@ -1,49 +1,64 @@
-// The background gallery in use: the strip built from a gallery folder and
-// scrolled, a thumbnail painted stretched over the canvas, stepping by
-// Ctrl+Up / Ctrl+Down with the loaders' own positions, and the repaint after
-// Delete. Also the procedures that nothing in the program calls.
+// The background gallery: the folder search, the strip, thumbnails painted over
+// the canvas, the loaders' stepping, Delete's repaint, the uncalled procedures.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <string>
 
 #include "support/form_fixture.h"
-#include "window/temp_gallery.h"
+#include "support/qt_events.h"
 
 namespace {
 
+constexpr forms::Color kRed = forms::rgb(255, 0, 0), kGreen = forms::rgb(0, 255, 0),
+                       kBlue = forms::rgb(0, 0, 255), kWhite = forms::rgb(255, 255, 255);
+
+QImage solid(QColor c) {
+    QImage img(4, 3, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
 class GalleryTest : public FormTest {
 protected:
-    Form1& startWith(const std::vector<QImage>& pictures, const QString& name = "gallery") {
-        platform.gallery = writeGallery(programFolder.path() + "/" + name, pictures);
-        Form1& f = makeForm(1024, 768);
-        f.Form_Load();
-        return f;
+    void SetUp() override {
+        FormTest::SetUp();
+        platform.gallery = programFolder.path().toStdString() + "/root";
+    }
+    Form1& startWith(const std::vector<QImage>& pictures) {  // in one sub-folder, names sorting in order
+        QDir().mkpath(QString::fromStdString(path("S")));
+        for (size_t i = 0; i < pictures.size(); ++i)
+            pictures[i].save(QString::fromStdString(path("S/p")) + QString("%1.bmp").arg(i, 3, 10, QChar('0')));
+        form->Form_Load();
+        return *form;
+    }
+    std::string path(const std::string& rel) const { return platform.gallery + "/" + rel; }
+    // A 40 x 30 picture of one colour, or (colour 0) a file that is no picture.
+    void file(const std::string& rel, QRgb colour = 0) {
+        const QString p = QString::fromStdString(path(rel));
+        QDir().mkpath(QFileInfo(p).path());
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        QFile f(p);
+        ASSERT_TRUE(colour ? image.save(p) : f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+    }
+    std::vector<std::string> listed(const forms::ListBox& list) {
+        std::vector<std::string> out;
+        for (int i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
+        return out;
     }
     // The canvas colour in the middle of a quarter (column, row) of 2 x 2.
     forms::Color quarter(int col, int row) const {
         const auto& c = *form->Picture4;
         return c.Point(c.Width() * (0.25f + 0.5f * col), c.Height() * (0.25f + 0.5f * row));
     }
-    std::vector<QImage> rgbPictures() const {
-        return {solidPicture(Qt::red), solidPicture(Qt::green), solidPicture(Qt::blue)};
-    }
 };
 
-constexpr forms::Color kRed = forms::rgb(255, 0, 0), kGreen = forms::rgb(0, 255, 0),
-                       kBlue = forms::rgb(0, 0, 255), kWhite = forms::rgb(255, 255, 255);
-
 TEST_F(GalleryTest, StripScrollsBy120TwipsAStep) {
-    const std::pair<int, int> cases[] = {{10, 43}, {8, 14}, {7, 0}};
-    for (const auto& [count, max] : cases) {
-        SCOPED_TRACE(count);
-        Form1& f = startWith(std::vector<QImage>(static_cast<size_t>(count), solidPicture(Qt::gray)),
-                             QString("g%1").arg(count));
-        ASSERT_EQ(f.Image3.Count(), count);
-        EXPECT_FLOAT_EQ(f.Image3(count - 1).Width(), 1548);
-        EXPECT_EQ(f.HScroll1->Max(), max);
-    }
-    Form1& f = startWith(std::vector<QImage>(10, solidPicture(Qt::gray)), "g10b");
+    Form1& f = startWith(std::vector<QImage>(10, solid(Qt::gray)));
+    EXPECT_EQ(f.HScroll1->Max(), 43);
     f.HScroll1->setValue(43);
     EXPECT_FLOAT_EQ(f.Picture6->Left(), -5160);
     EXPECT_TRUE(f.Picture4->HasFocus());
@@ -55,50 +70,35 @@ TEST_F(GalleryTest, ClickedThumbnailIsStretchedOverTheCanvasAndKeptThroughDelete
     four.setPixelColor(1, 0, Qt::green);
     four.setPixelColor(0, 1, Qt::blue);
     four.setPixelColor(1, 1, Qt::white);
-    Form1& f = startWith({four, solidPicture(Qt::gray)});
+    Form1& f = startWith({solid(Qt::gray), four});
     f.KeyResponder(13, 0);
     const int recorded = f.CommandCount;
 
-    clickOn(f.Image3(0));
+    clickOn(f.Image3(1));  // made while the strip was built: it takes clicks too
     EXPECT_EQ(quarter(0, 0), kRed);
     EXPECT_EQ(quarter(1, 0), kGreen);
     EXPECT_EQ(quarter(0, 1), kBlue);
     EXPECT_EQ(quarter(1, 1), kWhite);
     EXPECT_EQ(f.CommandCount, recorded);
     EXPECT_TRUE(f.BackgroundSet);
-    EXPECT_EQ(f.SelectedPicture, 0);
-    EXPECT_EQ(f.Image3(0).BorderStyle(), 1);
-    EXPECT_EQ(f.Image3(1).BorderStyle(), 0);
-    EXPECT_FLOAT_EQ(f.Shape6->Left(), f.Image3(0).Left());
+    EXPECT_EQ(f.SelectedPicture, 1);
+    EXPECT_FLOAT_EQ(f.Shape6->Left(), f.Image3(1).Left());  // the frame moves to it
     EXPECT_TRUE(f.Picture4->HasFocus());
 
-    // Delete clears (and records it), then paints the chosen picture again.
+    // Delete clears (and records it), then paints the chosen picture again;
+    // Shift+Delete takes the background away for good.
     f.KeyResponder(46, 0);
     EXPECT_EQ(f.CommandArray[f.CommandCount - 1], "CS");
     EXPECT_EQ(quarter(1, 1), kWhite);
-    // Shift+Delete takes the background away for good.
     f.KeyResponder(46, 1);
     f.KeyResponder(46, 0);
     EXPECT_EQ(quarter(1, 1), 0);
 }
 
-TEST_F(GalleryTest, EveryThumbnailTakesClicks) {
-    // The thumbnails after the first are made while the strip is built; a
-    // click on any of them paints its picture.
-    Form1& f = startWith(rgbPictures());
-    clickOn(f.Image3(2));
-    EXPECT_EQ(quarter(0, 0), kBlue);
-    EXPECT_EQ(f.GalleryIndex, 2);
-    clickOn(f.Image3(1));
-    EXPECT_EQ(quarter(1, 1), kGreen);
-    EXPECT_EQ(f.SelectedPicture, 1);
-}
-
 TEST_F(GalleryTest, LoadersStepWithTheirOwnPositions) {
-    Form1& f = startWith(rgbPictures());
+    Form1& f = startWith({solid(Qt::red), solid(Qt::green), solid(Qt::blue)});
     const forms::Color colours[] = {kRed, kGreen, kBlue};
-    // The first step by a real Ctrl+Up on the canvas.
-    f.Picture4->SetFocus();
+    f.Picture4->SetFocus();  // the first step by a real Ctrl+Up on the canvas
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::ControlModifier);
     QApplication::sendEvent(f.Picture4->widget(), &up);
     EXPECT_EQ(f.SelectedPicture, 1);
@@ -107,13 +107,9 @@ TEST_F(GalleryTest, LoadersStepWithTheirOwnPositions) {
         EXPECT_EQ(f.SelectedPicture, expected);
         EXPECT_EQ(quarter(0, 0), colours[expected]);
     }
-    // A click does not move the loaders.
-    f.Image3_Click(0);
-    EXPECT_EQ(f.GalleryIndex, 0);
+    f.Image3_Click(0);  // a click does not move the loaders
     f.KeyResponder(38, 2);
     EXPECT_EQ(f.SelectedPicture, 2);
-    EXPECT_EQ(f.GalleryIndex, 0);
-
     for (int expected : {2, 1, 0, 2}) {
         f.KeyResponder(40, 2);
         EXPECT_EQ(f.SelectedPicture, expected);
@@ -121,32 +117,14 @@ TEST_F(GalleryTest, LoadersStepWithTheirOwnPositions) {
     }
 }
 
-TEST_F(GalleryTest, EmptyGalleryStepKeepsTheDrawing) {
-    // Without a gallery the only thumbnail is blank: stepping to it must not
-    // wipe an unrecorded drawing off the canvas.
-    Form1& f = *form;
-    f.Form_Load();
-    f.KeyResponder(13, 0);
-    const QImage drawn = f.Picture4->Image();
-    f.KeyResponder(38, 2);
-    f.KeyResponder(40, 2);
-    EXPECT_EQ(f.Picture4->Image(), drawn);
-    f.KeyResponder(46, 0);
-    EXPECT_EQ(f.CommandArray[f.CommandCount - 1], "CS");
-}
-
 TEST_F(GalleryTest, UncalledProcedures) {
     Form1& f = *form;
     f.Form_Load();
-    const QString folder = programFolder.path();
-    for (const char* name : {"1.jpg", "2.jpg", "4.jpg"}) {
-        QFile file(folder + "/" + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    EXPECT_EQ(f.NoOfFiles(folder.toStdString()), 2);
+    for (const char* name : {"N/1.jpg", "N/2.jpg", "N/4.jpg"}) file(name);
+    EXPECT_EQ(f.NoOfFiles(path("N")), 2);
 
-    // PutPicture draws nothing from the empty table, and a stored point
-    // lands at Picture9's place plus its offset.
+    // PutPicture draws nothing from the empty table; a stored point lands at
+    // Picture9's place plus its offset.
     const QImage before = f.Picture4->Image();
     f.PutPicture();
     EXPECT_EQ(f.Picture4->Image(), before);
@@ -155,6 +133,51 @@ TEST_F(GalleryTest, UncalledProcedures) {
     f.PutPicture();
     EXPECT_EQ(f.Picture4->Point(1516, 1516), kGreen);
     EXPECT_EQ(f.Picture4->Point(1546, 1546), 0);
+}
+
+TEST_F(GalleryTest, FirstSubFolderWithPicturesFillsTheStrip) {
+    file("own.jpg", qRgb(1, 1, 1));        // the root's own files never count
+    file("A/notes.txt");                   // listed first, holds none
+    file("b/one.BMP", qRgb(255, 0, 0));    // b: the first with pictures
+    file("b/two.jpg");                     // passes the filter, cannot be read
+    file("b/three.bmp", qRgb(0, 0, 255));
+    file("C/later.jpg", qRgb(0, 255, 0));  // never looked at
+    Form1& f = *form;
+    f.Form_Load();
+    EXPECT_EQ(f.GalleryFolder, path("b"));
+    EXPECT_EQ(listed(*f.FolderList), (std::vector<std::string>{"A", "b", "C"}));
+    EXPECT_EQ(listed(*f.FileList), (std::vector<std::string>{"one.BMP", "three.bmp", "two.jpg"}));
+    ASSERT_EQ(f.Image3.Count(), 3);
+    EXPECT_EQ(f.Image3(0).Picture().pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(f.Image3(1).Picture().pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_TRUE(f.Image3(2).Picture().isNull());  // blank, index kept
+    EXPECT_EQ(f.HScroll1->Max(), 0);  // three thumbnails fit the viewport
+}
+
+TEST_F(GalleryTest, NoPicturesOrNoFolderLeavesTheGalleryEmptyAndTheFilter) {
+    file("own.jpg", qRgb(1, 1, 1));
+    file("A/readme.txt");
+    QDir().mkpath(QString::fromStdString(path("B")));
+    form->Form_Load();
+    EXPECT_EQ(form->GalleryFolder, platform.gallery);
+    EXPECT_EQ(form->FileList->ListCount(), 0);
+    EXPECT_EQ(form->Image3.Count(), 1);
+
+    platform.gallery = path("missing");  // start-up goes on
+    makeForm(1024, 768).Form_Load();
+    EXPECT_EQ(form->FolderList->ListCount(), 0);
+    // The only thumbnail is blank: stepping to it must not wipe an unrecorded drawing.
+    form->KeyResponder(13, 0);
+    const QImage drawn = form->Picture4->Image();
+    form->KeyResponder(38, 2);
+    form->KeyResponder(40, 2);
+    EXPECT_EQ(form->Picture4->Image(), drawn);
+
+    // The file filter takes the last three characters of a name.
+    for (const char* name : {"a.JPG", "b.jpeg", "c.Gif", "d.png", "e.tif", "f.wmf", "G", "x.BM", "y.txt"})
+        file(std::string("F/") + name);
+    form->GetFileList(path("F"), *form->FileList);
+    EXPECT_EQ(listed(*form->FileList), (std::vector<std::string>{"a.JPG", "b.jpeg", "c.Gif", "f.wmf", "G", "x.BM"}));
 }
 
 }  // namespace

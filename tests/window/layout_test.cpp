@@ -1,24 +1,18 @@
-// Worked screen sizes of the full-screen layout, checked rectangle by
-// rectangle: 1024 x 768 (the reference screen), 800 x 600 (icons squeezed
-// into the tool box) and 1920 x 1080, plus the colour cells and the gallery
-// strip's geometry and scroll range.
+// The layout as pure functions of the screen size: worked screens, colour cells,
+// the gallery strip, and invariants over screens from 640 x 480 to 3840 x 2160.
 #include "window/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "forms/types.h"
 
 namespace {
 
-using layout::Pos;
 using layout::Rect;
 
-constexpr float kTwips = 15;
-
-// Stored values are floats computed in double: a few ulps of the expected
-// decimal value.
 void expectRect(const Rect& r, float l, float t, float w, float h, const std::string& name) {
     SCOPED_TRACE(name);
     EXPECT_FLOAT_EQ(r.Left, l);
@@ -27,63 +21,35 @@ void expectRect(const Rect& r, float l, float t, float w, float h, const std::st
     EXPECT_FLOAT_EQ(r.Height, h);
 }
 
-void expectPos(const Pos& p, float l, float t, const std::string& name) {
-    SCOPED_TRACE(name);
-    EXPECT_FLOAT_EQ(p.Left, l);
-    EXPECT_FLOAT_EQ(p.Top, t);
-}
-
-layout::MainPanels screen(int wPx, int hPx, const layout::Design& d = {}) {
-    return layout::mainPanels(wPx * kTwips, hPx * kTwips, d);
-}
+layout::MainPanels screen(int wPx, int hPx) { return layout::mainPanels(wPx * 15.0f, hPx * 15.0f); }
 
 TEST(Layout, MainPanelsOn1024x768) {
     const auto p = screen(1024, 768);
     expectRect(p.Picture1, 0, 0, 1440, 11232, "Picture1");
-    expectRect(p.Label1, 0, 0, 1440, 255, "Label1(0)");
     EXPECT_FALSE(p.Image1Stretch);  // 10005 is not above 11232
-    for (int i = 0; i < layout::kIconCount; ++i)
-        expectRect(p.Image1[i], 144, 265 + 975.0f * i, 1200, 975, "Image1(" + std::to_string(i) + ")");
-    EXPECT_FLOAT_EQ(p.Shape1Width, 1200);
-    EXPECT_FLOAT_EQ(p.Shape1Height, 975);
-    expectPos(p.Picture3, -3255, 265, "Picture3");
+    expectRect(p.Image1[9], 144, 265 + 975.0f * 9, 1200, 975, "Image1(9)");
+    EXPECT_FLOAT_EQ(p.Picture3.Left, -3255);  // the hint panel, out of sight beside icon 0
+    EXPECT_FLOAT_EQ(p.Picture3.Top, 265);
     expectRect(p.Picture4, 1440, 0, 12480, 11520, "Picture4");
-    expectRect(p.Label14, 13920, 0, 1440, 255, "Label14");
     expectRect(p.Picture2, 13920, 255, 1440, 10977, "Picture2");
     expectRect(p.Picture19, 1632, 2304, 9216, 6912, "Picture19");
     expectRect(p.Picture11, 1248, 1152, 9984, 6912, "Picture11");
     expectRect(p.Picture13, 0, 0, 12480, 1497.6f, "Picture13");
-
-    const auto& c = p.commander;
-    expectRect(c.Picture18, 1440, 0, 12480, 576, "Picture18");
-    EXPECT_EQ(c.Margin, 62);  // from 62.4
-    expectRect(c.Text2, 62, 62, 8736, 452, "Text2");
-    expectRect(c.Command5[0], 8860, 62, 624, 452, "Command5(0)");
-    expectRect(c.Command5[1], 9546, 62, 624, 452, "Command5(1)");
-    expectRect(c.Command5[2], 10232, 62, 624, 452, "Command5(2)");
-}
-
-TEST(Layout, PanelContentsOn1024x768) {
-    const auto p = screen(1024, 768);
-    // Help panel.
-    expectRect(p.Label10, 0, 0, 9216, 375, "Label10");
-    expectPos(p.Label7, 120, 37.5f, "Label7");
+    EXPECT_EQ(p.commander.Margin, 62);  // from 62.4
+    expectRect(p.commander.Text2, 62, 62, 8736, 452, "Text2");
+    expectRect(p.commander.Command5[2], 10232, 62, 624, 452, "Command5(2)");
     expectRect(p.RichTextBox2, 240, 615, 8736, 6057, "RichTextBox2");
-    expectRect(p.Shape7, 0, 0, 9206, 6902, "Shape7");
-    expectPos(p.Command7, 8841, 60, "Command7");
-    // Script Manager panel.
-    expectRect(p.Label4, 0, 0, 9984, 500, "Label4");
-    expectRect(p.ProgressBar2, 60, 6597, 9864, 255, "ProgressBar2");
-    expectRect(p.RichTextBox1, 240, 740, 5990.4f, 5737, "RichTextBox1");
     expectRect(p.Image6, 6350.4f, 740, 3393.6f, 2375.52f, "Image6");
-    expectPos(p.Command1, 9489, 115, "Command1");
-    expectPos(p.Command2, 8769, 3235.52f, "Command2");
-    expectPos(p.Command3, 7674, 3235.52f, "Command3");
-    expectPos(p.Label5, 6350.4f, 3850.52f, "Label5");
-    expectPos(p.Label6, 6350.4f, 4345.52f, "Label6");
-    expectRect(p.Shape8, 0, 0, 9974, 6902, "Shape8");
-    // Preview circle centred on the canvas's top-right corner.
-    expectPos(p.Shape10, 10312.5f, -2647.5f, "Shape10");
+    EXPECT_FLOAT_EQ(p.Shape10.Left, 10312.5f);  // the preview circle centred on the canvas's top-right corner
+    EXPECT_FLOAT_EQ(p.Shape10.Top, -2647.5f);
+
+    const auto cells = layout::colorCells(1440, 10977);  // two columns of 14
+    for (int i : {0, 13, 14, 27}) {
+        EXPECT_FLOAT_EQ(cells[i].Left, i < 14 ? 0 : 720) << i;
+        EXPECT_FLOAT_EQ(cells[i].Width, 648) << i;
+        EXPECT_NEAR(cells[i].Top, (i % 14) * 10977.0 / 14, 0.01) << i;
+        EXPECT_NEAR(cells[i].Height, 784.07, 0.005) << i;
+    }
 }
 
 TEST(Layout, ShortScreenSqueezesTheIcons) {
@@ -91,9 +57,7 @@ TEST(Layout, ShortScreenSqueezesTheIcons) {
     const auto p = screen(800, 600);
     EXPECT_FLOAT_EQ(p.Picture1.Height, 8775);
     ASSERT_TRUE(p.Image1Stretch);
-    for (int i = 0; i < layout::kIconCount; ++i)
-        expectRect(p.Image1[i], 144, 255 + 852.0f * i, 1200, 852, "Image1(" + std::to_string(i) + ")");
-    EXPECT_FLOAT_EQ(p.Shape1Width, 1200);
+    expectRect(p.Image1[9], 144, 255 + 852.0f * 9, 1200, 852, "Image1(9)");
     EXPECT_FLOAT_EQ(p.Shape1Height, 852);
     EXPECT_FLOAT_EQ(p.Picture3.Top, 255);  // the hint panel follows icon 0
     EXPECT_FLOAT_EQ(p.Picture4.Width, 9120);
@@ -102,135 +66,121 @@ TEST(Layout, ShortScreenSqueezesTheIcons) {
     // 12000-twip screen the box is 11700 high and 10 x 1144.5 + 255 = 11700.
     layout::Design d;
     d.IconHeight = 1144.5f;
-    const auto fits = layout::mainPanels(15360, 12000, d);
-    EXPECT_FALSE(fits.Image1Stretch);
-    EXPECT_FLOAT_EQ(fits.Image1[9].Top + fits.Image1[9].Height, 11710);  // 10 below the box
+    EXPECT_FALSE(layout::mainPanels(15360, 12000, d).Image1Stretch);
     d.IconHeight = 1144.75f;
     EXPECT_TRUE(layout::mainPanels(15360, 12000, d).Image1Stretch);
 }
 
-TEST(Layout, MainPanelsOn1920x1080) {
-    // 28800 x 16200 twips, worked by hand.
-    const auto p = screen(1920, 1080);
-    expectRect(p.Picture1, 0, 0, 1440, 15795, "Picture1");
-    EXPECT_FALSE(p.Image1Stretch);
-    expectRect(p.Image1[9], 144, 9040, 1200, 975, "Image1(9)");
+TEST(Layout, SettingsPanelOn1920x1080And1024x768) {
+    const auto p = screen(1920, 1080);  // 28800 x 16200 twips, worked by hand
     expectRect(p.Picture4, 1440, 0, 25920, 16200, "Picture4");
-    expectRect(p.Picture19, 4320, 3240, 17280, 9720, "Picture19");
-    expectRect(p.Picture2, 27360, 255, 1440, 15540, "Picture2");
-    expectRect(p.Picture11, 2592, 1620, 20736, 9720, "Picture11");
     expectRect(p.Picture13, 0, 0, 25920, 2106, "Picture13");
     EXPECT_EQ(p.commander.Margin, 130);  // 129.6
-    expectRect(p.commander.Text2, 130, 130, 18144, 550, "Text2");
-    expectRect(p.commander.Command5[2], 21256, 130, 1296, 550, "Command5(2)");
-
     const auto s = layout::stripsAndSettings(16200, p);
     expectRect(s.Picture5, 0, 13557.375f, 25920, 2295, "Picture5");
     expectRect(s.Picture7, 1440, 11295, 24480, 4095, "Picture7");
     EXPECT_EQ(s.PanelGap, 156);  // 155.52
-    expectRect(s.Frame1, 156, 156, 5184, 819, "Frame1");
     expectRect(s.HScroll3, 156, 327.6f, 4872, 273, "HScroll3");
-    expectRect(s.Frame4, 5496, 1131, 5184, 819, "Frame4");
     expectRect(s.Command4[6], 156 + 6 * 696, 343.2f, 696, 273, "Command4(6)");
-    expectRect(s.Picture16, 16332, 156, 9432, 1794, "Picture16");
     expectRect(s.Text3, 156, 312, 1574.4f, 93.6f, "Text3");
-    expectRect(s.Frame6, 2198.4f, 52, 2829.6f, 1643.2f, "Frame6");
     expectRect(s.Command6[2], 120, 1268.2f, 2589.6f, 255, "Command6(2)");
-}
 
-TEST(Layout, SettingsPanelOn1024x768) {
-    const auto p = screen(1024, 768);
-    const auto s = layout::stripsAndSettings(11520, p);
-    expectRect(s.Picture5, 0, 0.975f * (11520 - 2295), 12480, 2295, "Picture5");
-    expectRect(s.HScroll1, 0, 1920, 12480, 255, "HScroll1");
-
-    // W13 13380 would give 80; the reference canvas is 12480 wide: 74.88 -> 75.
-    EXPECT_EQ(s.PanelGap, 75);
-    layout::MainPanels wider = p;
+    // 1024 x 768: 12480 x 0.006 = 74.88 -> 75; a 13380-wide panel gives 80.
+    const auto p1 = screen(1024, 768);
+    EXPECT_EQ(layout::stripsAndSettings(11520, p1).PanelGap, 75);
+    layout::MainPanels wider = p1;
     wider.Picture13 = {0, 0, 13380, 1497.6f};
     const auto w = layout::stripsAndSettings(11520, wider);
-    const int g = w.PanelGap;
-    EXPECT_EQ(g, 80);
+    ASSERT_EQ(w.PanelGap, 80);
     expectRect(w.Frame1, 80, 80, 2676, 628.8f, "Frame1");
-    EXPECT_FLOAT_EQ(w.Frame4.Top + w.Frame4.Height, 1497.6f - g);
-    EXPECT_FLOAT_EQ(w.Picture14.Left, w.Frame2.Left + w.Frame2.Width + g);
-    // Sliders 2.1 g below their frame's top; the third slider and the
-    // tool-size buttons at 2.2 g.
-    EXPECT_FLOAT_EQ(w.HScroll4.Top, 2.1f * g);
-    EXPECT_FLOAT_EQ(w.HScroll5.Top, 2.2f * g);
-    EXPECT_FLOAT_EQ(w.Command4[3].Top, 2.2f * g);
-    // The seven tool-size buttons abut from g to g + 7 widths.
-    EXPECT_FLOAT_EQ(w.Command4[6].Left + w.Command4[6].Width, g + 7 * w.Command4[0].Width);
+    EXPECT_FLOAT_EQ(w.Frame4.Top + w.Frame4.Height, 1497.6f - 80);
     // A sixth of the "Clear" frame separates "CS" and "CB".
-    EXPECT_NEAR(w.Command6[1].Left - (w.Command6[0].Left + w.Command6[0].Width),
-                w.Frame7.Width / 6, 0.01);
-    // "File" buttons and the duration box.
-    EXPECT_FLOAT_EQ(w.Command8[0].Top, 240);
-    EXPECT_FLOAT_EQ(w.Command8[1].Top, 495);
-    EXPECT_FLOAT_EQ(w.Command8[2].Top, 750);
+    EXPECT_NEAR(w.Command6[1].Left - (w.Command6[0].Left + w.Command6[0].Width), w.Frame7.Width / 6, 0.01);
     EXPECT_FLOAT_EQ(w.Text4.Left, 855);
-    EXPECT_FLOAT_EQ(w.Text4.Top, w.Label9.Top);
-    // Home is the move pad's centre cell, the diagonals its corners.
-    const float cw = w.Picture14.Width / 3, ch = w.Picture14.Height / 3;
-    EXPECT_FLOAT_EQ(w.Image4[4].Left, cw);
-    EXPECT_FLOAT_EQ(w.Image4[4].Top, ch);
-    EXPECT_FLOAT_EQ(w.Image4[5].Left + w.Image4[5].Top, 0);
-    EXPECT_FLOAT_EQ(w.Image4[7].Left, 2 * cw);
-    EXPECT_FLOAT_EQ(w.Image4[7].Top, 2 * ch);
 }
 
-TEST(Layout, ColourCellsFillTheColourBox) {
-    const auto cells = layout::colorCells(1440, 10977);
-    for (int i = 0; i < layout::kColorCellCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_FLOAT_EQ(cells[i].Width, 648);
-        EXPECT_NEAR(cells[i].Height, 784.07, 0.005);
-        EXPECT_FLOAT_EQ(cells[i].Left, i < 14 ? 0 : 720);
-        EXPECT_NEAR(cells[i].Top, (i % 14) * 10977.0 / 14, 0.01);
-    }
-    EXPECT_EQ(cells[0].Top, 0);
-    EXPECT_EQ(cells[14].Top, 0);
-    EXPECT_NEAR(cells[13].Top + cells[13].Height, 10977, 0.01);
-    EXPECT_NEAR(cells[27].Top + cells[27].Height, 10977, 0.01);
+TEST(Layout, PanelGapRoundsHalfToEvenOverflowsLoudlyAndHoldsSizesAtZero) {
+    // A 1042-pixel screen leaves a 12750-twip canvas: 12750 x 0.006 = 76.5.
+    EXPECT_EQ(layout::stripsAndSettings(11520, screen(1042, 768)).PanelGap, 76);
+    EXPECT_EQ(layout::stripsAndSettings(11520, screen(1142, 768)).PanelGap, 86);  // 85.5
+    // The spacing unit is 16-bit: a panel beyond any screen fails loudly, not a negative gap.
+    auto p = screen(1024, 768);
+    p.Picture13.Width = 6e6f;
+    EXPECT_THROW(layout::stripsAndSettings(11520, p), forms::OverflowError);
+
+    // 3840 x 480: g = 328 exceeds H13 / 10 = 93.6, so the plain formulas give
+    // negative heights; they are held at zero and the layout goes on.
+    const auto m = screen(3840, 480);
+    const auto s = layout::stripsAndSettings(480 * 15.0f, m);
+    EXPECT_EQ(s.PanelGap, 328);
+    EXPECT_EQ(s.Frame1.Height, 0);           // (936 - 984) / 2
+    EXPECT_EQ(m.commander.Text2.Height, 0);  // 360 - 2 x 274
+    EXPECT_FLOAT_EQ(s.Frame3.Top, 2 * 328);  // below a zero-high frame
+    EXPECT_FLOAT_EQ(s.Picture14.Height, 936 - 2 * 328);
 }
 
 TEST(Layout, GalleryStripAndScrollRange) {
     const auto ten = layout::galleryStrip(1935, 10, 12480);
     ASSERT_EQ(ten.Image3.size(), 10u);
-    for (size_t i = 0; i < 10; ++i)
-        expectRect(ten.Image3[i], 193.5f + 1741.5f * i, 193.5f, 1548, 1548,
-                   "Image3(" + std::to_string(i) + ")");
+    expectRect(ten.Image3[9], 193.5f + 1741.5f * 9, 193.5f, 1548, 1548, "Image3(9)");
     expectRect(ten.Picture6, 0, 0, 17608.5f, 1935, "Picture6");
-    EXPECT_EQ(ten.HScroll1Max, 43);  // 42.74 rounded
-
-    // A strip at most 60 twips wider than the viewport rounds to no unit and
-    // still scrolls by one; no wider gives no range; halves go to even.
+    EXPECT_EQ(ten.HScroll1Max, 43);                                    // 42.74
+    EXPECT_EQ(layout::galleryStrip(1935, 8, 12480).HScroll1Max, 14);  // 13.71
+    EXPECT_EQ(layout::galleryStrip(1935, 7, 12480).HScroll1Max, 0);   // 12384 fits
+    // A strip at most 60 twips wider than the viewport still scrolls by one;
+    // no wider gives no range; halves go to even.
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17600).HScroll1Max, 1);     // 0.07
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17548.5f).HScroll1Max, 1);  // 0.5 -> 0
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17608.5f).HScroll1Max, 0);
-    EXPECT_EQ(layout::galleryStrip(1935, 10, 17428.5f).HScroll1Max, 2);  // 1.5 -> 2
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17308.5f).HScroll1Max, 2);  // 2.5 -> 2
-    EXPECT_EQ(layout::galleryStrip(1935, 8, 12480).HScroll1Max, 14);  // 13.71
-    EXPECT_EQ(layout::galleryStrip(1935, 7, 12480).HScroll1Max, 0);   // 12384 fits
-
-    const auto one = layout::galleryStrip(1935, 1, 12480);
-    ASSERT_EQ(one.Image3.size(), 1u);
-    EXPECT_FLOAT_EQ(one.Picture6.Width, 1935);
-
-    // A strip far longer than 32767 units keeps the largest range instead of
-    // overflowing.
-    const auto many = layout::galleryStrip(1935, 3000, 12480);
-    EXPECT_EQ(many.HScroll1Max, 32767);
-    EXPECT_FLOAT_EQ(many.Image3.back().Left, 193.5f + 1741.5f * 2999);
+    // A strip far longer than 32767 units keeps the largest range instead of overflowing.
+    EXPECT_EQ(layout::galleryStrip(1935, 3000, 12480).HScroll1Max, 32767);
     EXPECT_TRUE(layout::galleryStrip(1935, 0, 12480).Image3.empty());
 }
 
-TEST(Layout, AbsurdSettingsWidthIsAnOverflowNotAWrap) {
-    // The spacing unit is a 16-bit value: a panel beyond any screen fails
-    // loudly rather than wrapping to a negative gap.
-    auto p = screen(1024, 768);
-    p.Picture13.Width = 6e6f;
-    EXPECT_THROW(layout::stripsAndSettings(11520, p), forms::OverflowError);
+TEST(Layout, InvariantsOnEveryScreen) {
+    std::vector<std::pair<int, int>> screens = {{768, 1366}, {1080, 1920}};  // portrait
+    for (int w : {640, 800, 1024, 1042, 1366, 1920, 2560, 3840})
+        for (int h : {480, 600, 768, 1080, 2160}) screens.push_back({w, h});
+    constexpr double kTile = 0.01;  // cells from float divisions meet within float rounding
+    for (const auto& [wPx, hPx] : screens) {
+        const float W = wPx * 15.0f, H = hPx * 15.0f;
+        SCOPED_TRACE(std::to_string(wPx) + "x" + std::to_string(hPx));
+        const auto m = layout::mainPanels(W, H);
+        const auto s = layout::stripsAndSettings(H, m);
+        const auto cells = layout::colorCells(m.Picture2.Width, m.Picture2.Height);
+
+        const Rect all[] = {m.Picture4, m.Picture19, m.RichTextBox1, m.Image6, m.commander.Text2, s.Frame1,
+                            s.HScroll3, s.Frame3, s.HScroll5, s.Frame4, s.Picture14, s.Picture15, s.Picture16,
+                            s.Text3, s.Frame6, s.Text4, s.Frame8, s.Command4[0], s.Command6[0], s.Command6[2]};
+        for (const Rect& r : all) EXPECT_TRUE(r.Width >= 0 && r.Height >= 0) << r.Left << "," << r.Top;
+
+        // The colour column ends at the screen's right edge, level with the
+        // tool box's bottom; the canvas spans the rest.
+        EXPECT_FLOAT_EQ(m.Picture2.Left + m.Picture2.Width, W);
+        EXPECT_FLOAT_EQ(m.Picture2.Top + m.Picture2.Height, m.Picture1.Height);
+        EXPECT_FLOAT_EQ(m.Picture4.Left + m.Picture4.Width, m.Picture2.Left);
+        if (m.Image1Stretch) EXPECT_NEAR(m.Image1[9].Top + m.Image1[9].Height, m.Picture1.Height, kTile);
+        EXPECT_LE(cells[27].Left + cells[27].Width, m.Picture2.Width);
+        EXPECT_NEAR(cells[13].Top + cells[13].Height, m.Picture2.Height, kTile);
+
+        // The pads' cells tile them (same area, none outside, neighbours meet).
+        double area = 0;
+        for (const Rect& c : s.Image4) {
+            area += double(c.Width) * c.Height;
+            EXPECT_LE(c.Left + c.Width, s.Picture14.Width + kTile);
+            EXPECT_LE(c.Top + c.Height, s.Picture14.Height + kTile);
+        }
+        EXPECT_NEAR(area, double(s.Picture14.Width) * s.Picture14.Height,
+                    kTile * (s.Picture14.Width + s.Picture14.Height));
+        EXPECT_NEAR(s.Image4[0].Left + s.Image4[0].Width, s.Image4[4].Left, kTile);
+        EXPECT_EQ(s.Image5[1].Left, s.Image5[0].Width);
+        EXPECT_FLOAT_EQ(s.Image5[3].Top + s.Image5[3].Height, s.Picture15.Height);
+
+        // The settings panel's right part ends g before its edge; the command row fits its strip.
+        EXPECT_NEAR(s.Picture16.Left + s.Picture16.Width, m.Picture13.Width - s.PanelGap, kTile);
+        EXPECT_LE(m.commander.Command5[2].Left + m.commander.Command5[2].Width, m.commander.Picture18.Width);
+    }
 }
 
 }  // namespace
