@@ -83,8 +83,8 @@ void Control::adoptWidget(QWidget* w) {
     widget_ = w;
     new EventBridge(this, w);
     w->setMouseTracking(true);
-    // Mouse events end at the control they were meant for, as in the
-    // original: a click on a label never reaches the panel under it.
+    // Mouse events end at the control they were meant for: a click on a
+    // label never reaches the panel under it.
     w->setAttribute(Qt::WA_NoMousePropagation);
     if (kind_ == ControlKind::PictureBox) w->setFocusPolicy(Qt::StrongFocus);
     // Labels and images take a click's focus only to hand it straight back
@@ -142,7 +142,13 @@ void Control::syncGeometry() {
     const long w = std::lround((left_ + Width()) / kTwipsPerPixel) - x;
     const long h = std::lround((top_ + Height()) / kTwipsPerPixel) - y;
     widget_->move(static_cast<int>(x), static_cast<int>(y));
-    widget_->resize(static_cast<int>(std::max(0L, w)), static_cast<int>(std::max(0L, h)));
+    const QSize size(static_cast<int>(std::max(0L, w)), static_cast<int>(std::max(0L, h)));
+    // A window with a fixed single border keeps the size the program gives
+    // it: the user cannot resize it (its layout is computed once).
+    if (kind_ == ControlKind::Form && borderStyle_ == 1 && !size.isEmpty())
+        widget_->setFixedSize(size);
+    else
+        widget_->resize(size);
 }
 
 // --- Visibility, state ------------------------------------------------------
@@ -166,7 +172,7 @@ void Control::setEnabled(bool v) {
     if (!widget_) return;
     widget_->setEnabled(v);
     // A disabled label or image is passed over by the mouse: its container
-    // takes the clicks, as the drawn controls of the original did.
+    // takes the clicks.
     if (kind_ == ControlKind::Label || kind_ == ControlKind::Image)
         widget_->setAttribute(Qt::WA_TransparentForMouseEvents, !v);
 }

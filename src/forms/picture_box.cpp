@@ -59,7 +59,7 @@ QFont printFont(const Font& f) {
 
 // The Lines and Shapes of a picture box, painted on a transparent layer
 // that lies above the box's labels and images and below its windowed
-// controls, as the drawn controls of the original lay: a frame shape shows
+// controls, as drawn controls lie: a frame shape shows
 // over the icon or colour cell it marks, and a panel covers the tool cross.
 class WindowlessLayer : public QWidget {
 public:

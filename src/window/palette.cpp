@@ -8,7 +8,7 @@ namespace palette {
 
 int16_t RGBFinder(int32_t ColCode, int No) {
     // The components are taken apart arithmetically, blue last; the blue
-    // quotient is converted to a byte as the original conversion does.
+    // quotient must fit in a byte.
     const int64_t red = ColCode % 256;
     const int64_t green = ((ColCode - red) / 256) % 256;
     const double blue = static_cast<double>(ColCode - red - 256 * green) / 256 / 256;
