@@ -151,6 +151,8 @@ void RichTextBox::showParagraphs() {
 QWidget* RichTextBox::createWidget(QWidget* parent) {
     auto* edit = new QTextEdit(parent);
     edit->setAcceptRichText(false);
+    // Wide tab stops, so that a help text's key column lines up.
+    edit->setTabStopDistance(260);
     QObject::connect(edit, &QTextEdit::textChanged, edit, [this, edit] {
         if (syncing_) return;
         text_ = toEditorLines(fromQString(edit->toPlainText()));
