@@ -209,7 +209,7 @@ void Form1::Picture4_MouseUp(int Button, int Shift, float X, float Y) {
 void Form1::GoWithMouse(double Mx, double My) {
     // Pen up, so neither move stamps; the step and the mode come back after.
     const float dx = static_cast<float>(ToolX - Mx);
-    const int32_t dy = forms::toInt32(static_cast<float>(ToolY - My));
+    const int32_t dy = forms::toInt32(ToolY - My);
     Restore<float> step(MovingStep);
     Restore<int16_t> mode(PenMode);
     MovingStep = dx;

@@ -6,6 +6,7 @@
 
 #include "forms/numbers.h"
 #include "forms/platform.h"
+#include "tool/text_box.h"
 #include "window/form1.h"
 
 namespace {
@@ -156,7 +157,8 @@ void Form1::KeyResponder(int Code, int sh) {
         }
         RichTextBox1->setText(text);
         Label5->setCaption("No of Lines:" + forms::shownNumber(CommandCount - 1));
-        Label6->setCaption("No of Characters:" + forms::shownNumber(static_cast<double>(RichTextBox1->Text().size())));
+        Label6->setCaption("No of Characters:" +
+                           forms::shownNumber(static_cast<double>(tool::textLength(RichTextBox1->Text()))));
         Picture11->setVisible(true);
         RichTextBox1->setVisible(true);
     }
@@ -329,7 +331,9 @@ void Form1::KeyResponderTail(int Code, int sh) {
     Line6->setY1(static_cast<float>(ToolY));
     Line6->setX2(static_cast<float>(VirtualCenterX));
     Line6->setY2(static_cast<float>(VirtualCenterY));
-    if (ToolNo == 4) Text1->SetFocus();
+    // The box takes the focus while it shows; after Insert has hidden it the
+    // keys stay with the canvas instead of failing every key command.
+    if (ToolNo == 4 && Text1->Visible()) Text1->SetFocus();
     if (ToolNo != 8 && ToolNo != 9) Picture4->setMouseIcon(QImage());
     if (Code == kInsert && sh == 0) MakeAllToolsVisibleFalse();
     Text2->setText(PendingCommand());

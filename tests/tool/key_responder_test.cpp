@@ -201,3 +201,15 @@ TEST_F(DispatcherTest, GridDistanceInsertFollowAndInfoLine) {
               ".   VRK  Line Tool   [Moving Step  250] [Rotating Step  1] [Tool Width  1000] "
               "[Tool Height  1000] [Draw Width  0]     Move");
 }
+
+// Insert hides the text tool's box too: later key commands keep working
+// (the tail used to fail on focusing the hidden box and skip the info line).
+TEST_F(DispatcherTest, InsertWithTheTextToolKeepsKeyCommandsWorking) {
+    f().ToolNo = 3;
+    key(113);
+    key(45);
+    EXPECT_FALSE(f().Text1->Visible());
+    f().MovingStep = 300;
+    EXPECT_NO_THROW(key(0, 1));
+    EXPECT_NE(f().Caption().find("[Moving Step  300]"), std::string::npos);
+}
