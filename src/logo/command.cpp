@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 #include "forms/numbers.h"
 
@@ -30,8 +31,11 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Recorded numbers are single precision: a number beyond its range is no
+// number of a command (it could not be written back).
 bool readNumber(std::string_view text, double& out) {
-    return forms::parseNumber(text, out) && std::isfinite(out);
+    return forms::parseNumber(text, out) && std::isfinite(out) &&
+           std::abs(out) <= static_cast<double>(std::numeric_limits<float>::max());
 }
 
 // A colour: decimal digits only, 0 to &HFFFFFF.
