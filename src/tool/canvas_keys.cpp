@@ -34,11 +34,9 @@ void Form1::Picture4_KeyDown(int& KeyCode, int& Shift) {
         for (auto& [index, thumb] : Image3) thumb->setBorderStyle(0);
         Image3(GalleryIndex).setBorderStyle(1);
         Pichidden->setVisible(false);
-        Pichidden->setPicture(Image3(GalleryIndex).Picture());
         // Stretched over the whole canvas, into its persistent image. A blank
         // thumbnail (no picture) fails here and paints nothing.
-        Picture4->PaintPicture(Pichidden->Picture(), 0, 0, Picture4->Width(), Picture4->Height(), 0, 0,
-                               Pichidden->Width(), Pichidden->Height());
+        PaintOverCanvas(Image3(GalleryIndex).Picture());
     } catch (const std::exception&) {
         // Ends the failing key command; the frame follows the thumbnail below.
     }

@@ -319,6 +319,9 @@ public:
     void ControlArranger(PictureBox& FrameControl, Array<Image>& InsideControl, int Nos);
     void Image3_Click(int Index);
     void ToolBoxClick(int Tno);
+    // Paints a gallery picture stretched over the whole canvas (through the
+    // hidden buffer Pichidden); throws when there is no picture.
+    void PaintOverCanvas(const QImage& picture);
     void Picture_Loader1();
     void Picture_Loader2();
     void HScroll1_Change();

@@ -20,6 +20,14 @@ constexpr float kScrollUnitTwips = 120;
 
 }  // namespace
 
+void Form1::PaintOverCanvas(const QImage& picture) {
+    // The whole picture, held at its own size in Pichidden, into the whole
+    // canvas, each direction stretched or squeezed on its own.
+    Pichidden->setPicture(picture);
+    Picture4->PaintPicture(Pichidden->Picture(), 0, 0, Picture4->Width(), Picture4->Height(), 0, 0,
+                           Pichidden->Width(), Pichidden->Height());
+}
+
 void Form1::ToolBoxClick(int Tno) {
     try {
         for (auto& [index, thumb] : Image3) thumb->setBorderStyle(0);
@@ -28,12 +36,8 @@ void Form1::ToolBoxClick(int Tno) {
         // leaves the canvas and its drawing as they are.
         if (!Image3(Tno).Picture().isNull()) {
             Pichidden->setVisible(false);
-            Pichidden->setPicture(Image3(Tno).Picture());
             Picture4->setPicture(QImage());
-            // The whole picture into the whole canvas, each direction
-            // stretched or squeezed on its own.
-            Picture4->PaintPicture(Pichidden->Picture(), 0, 0, Picture4->Width(), Picture4->Height(), 0, 0,
-                                   Pichidden->Width(), Pichidden->Height());
+            PaintOverCanvas(Image3(Tno).Picture());
         }
     } catch (const std::exception&) {
         // The picture at its own size as the canvas's background instead.
@@ -84,9 +88,7 @@ void Form1::FullScreenPicture() {
     const QImage& picture = Image3(SelectedPicture).Picture();
     if (picture.isNull()) return;
     try {
-        Pichidden->setPicture(picture);
-        Picture4->PaintPicture(Pichidden->Picture(), 0, 0, Picture4->Width(), Picture4->Height(), 0, 0,
-                               Pichidden->Width(), Pichidden->Height());
+        PaintOverCanvas(picture);
     } catch (const std::exception&) {
         Picture4->setPicture(picture);
     }
