@@ -69,12 +69,9 @@ void Form1::KeyResponder(int Code, int sh) {
 
     // In "Draw and Move" mode every arrow stamps: before the rule when it
     // moves or turns the tool, after it when it orbits or moves the virtual
-    // centre; the pencil hides the outlines instead.
+    // centre.
     auto drawModeStamp = [&] {
-        if (ToolNo == 8)
-            MakeAllToolsVisibleFalse();
-        else
-            StampTool();
+        StampTool();
         if (aCol) SetPenColorCell((ColorIndex + 1) % kPaletteSize);
     };
     const bool arrowStamps = isArrow(Code) && PenMode == 1;

@@ -67,6 +67,8 @@ std::optional<logo::Command> Form1::StampCommand() const {
 }
 
 void Form1::StampTool() {
+    // The pencil stamps nothing: its stamp hides the tool outlines.
+    if (ToolNo == 8) MakeAllToolsVisibleFalse();
     const auto cmd = StampCommand();
     if (!cmd) return;
     logo::drawCommand(*Picture4, *cmd, LogoOriginX, LogoOriginY, 10);

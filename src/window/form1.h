@@ -252,7 +252,8 @@ public:
     void MakeAllToolsVisibleFalse();
     void EllipseMaker(float CX, float CY, float W, float H, float Angle);
     void KeyResponder(int Code, int sh);
-    // Draws the current tool's shape in the pen colour and records it.
+    // Draws the current tool's shape in the pen colour and records it (the
+    // pencil's stamp hides the outlines; other tools stamp nothing).
     void StampTool();
     // The line the current tool would record now ("" for none).
     std::string PendingCommand() const;
