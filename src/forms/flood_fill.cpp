@@ -8,7 +8,8 @@
 // beyond [xl, xr] the sticking-out part is pushed back towards the row it
 // came from (those pixels' other neighbours have not been looked at yet).
 // Every pixel is read about once and written once, and a fill down a narrow
-// area goes row after row without touching the stack.
+// area goes row after row without touching the stack; rows whose run is
+// exactly the run above them (a corridor) go through one tight loop.
 #include "forms/flood_fill.h"
 
 #include <vector>
@@ -25,9 +26,6 @@ struct Span {
 // (the compiler turns them into vector compares and stores); short runs and
 // the ends of long ones pixel by pixel.
 constexpr int kChunk = 8;
-
-// How many rows ahead a fill along a column prefetches.
-constexpr int kAhead = 12;
 
 // Fills the run of `old` that starts at x, rightwards; returns the index
 // just past it (x itself when row[x] is not `old`).
@@ -76,6 +74,78 @@ inline int findColour(const uint32_t* row, int x, int end, uint32_t c) {
     return x;
 }
 
+// Runs of four or more go in blocks of four, the last block overlapping the
+// one before it, so a short run of any length is two or three vector steps
+// instead of a loop with a scalar tail.
+constexpr int kBlock = 4;
+
+// Nonzero unless all of p[0, len) is `old`.
+inline uint32_t runDiff(const uint32_t* p, int len, uint32_t old) {
+    uint32_t diff = 0;
+    if (len < kBlock) {
+        for (int k = 0; k < len; ++k) diff |= p[k] ^ old;
+        return diff;
+    }
+    for (int x = 0; x + kBlock < len; x += kBlock)
+        for (int k = 0; k < kBlock; ++k) diff |= p[x + k] ^ old;
+    for (int k = 0; k < kBlock; ++k) diff |= p[len - kBlock + k] ^ old;
+    return diff;
+}
+
+inline void fillRun(uint32_t* p, int len, uint32_t fill) {
+    if (len < kBlock) {
+        for (int k = 0; k < len; ++k) p[k] = fill;
+        return;
+    }
+    for (int x = 0; x + kBlock < len; x += kBlock)
+        for (int k = 0; k < kBlock; ++k) p[x + k] = fill;
+    for (int k = 0; k < kBlock; ++k) p[len - kBlock + k] = fill;
+}
+
+// How many rows ahead fillCorridor prefetches: rows are a page or more
+// apart, beyond the reach of the hardware prefetcher.
+constexpr int kAhead = 16;
+
+// Fills row after row (`step` values apart, at most `rows` of them) while the
+// row's run of `old` is exactly [xl, xr]: all of it `old` and walled in by
+// other colours or the buffer's edges. Returns the number of rows filled.
+// Each row is one branch-free check and one store loop, so a narrow
+// corridor costs about what writing it does. `Short` is for runs of 4 to 8
+// pixels: two overlapping blocks of four, no loop at all.
+template <bool Short>
+inline int fillCorridorRows(uint32_t* p, long step, int rows, int len, bool wallLeft, bool wallRight, uint32_t old,
+                            uint32_t fill) {
+    int n = 0;
+    for (; n < rows; ++n, p += step) {
+        __builtin_prefetch(n + kAhead < rows ? p + kAhead * step : p, 1);
+        uint32_t diff = 0;
+        if (Short) {
+            for (int k = 0; k < kBlock; ++k) diff |= (p[k] ^ old) | (p[len - kBlock + k] ^ old);
+        } else {
+            diff = runDiff(p, len, old);
+        }
+        if (wallLeft) diff |= p[-1] == old;
+        if (wallRight) diff |= p[len] == old;
+        if (diff) break;
+        if (Short) {
+            for (int k = 0; k < kBlock; ++k) p[k] = fill;
+            for (int k = 0; k < kBlock; ++k) p[len - kBlock + k] = fill;
+        } else {
+            fillRun(p, len, fill);
+        }
+    }
+    return n;
+}
+
+inline int fillCorridor(uint32_t* row, long step, int rows, int xl, int xr, int width, uint32_t old,
+                        uint32_t fill) {
+    const int len = xr - xl + 1;
+    const bool wallLeft = xl > 0, wallRight = xr < width - 1;
+    if (len >= kBlock && len <= 2 * kBlock)
+        return fillCorridorRows<true>(row + xl, step, rows, len, wallLeft, wallRight, old, fill);
+    return fillCorridorRows<false>(row + xl, step, rows, len, wallLeft, wallRight, old, fill);
+}
+
 }  // namespace
 
 long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y, uint32_t fill) {
@@ -104,29 +174,15 @@ long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y
         // beyond it; the rest of the span waits on the stack. A fill down a
         // narrow area thus runs row after row without touching the stack.
         for (;;) {
-            uint32_t* const row = pixels + static_cast<long>(s.y) * stride;
-            {
-                // Rows are a page or more apart, beyond the reach of the
-                // hardware prefetcher: ask for the row a few steps ahead.
-                int ahead = s.y + s.dy * kAhead;
-                ahead = ahead < 0 ? 0 : ahead >= height ? height - 1 : ahead;
-                const uint32_t* const p = pixels + static_cast<long>(ahead) * stride;
-                __builtin_prefetch(p + s.xl, 1);
-                __builtin_prefetch(p + s.xr, 1);
-            }
-            // Fast path for corridors: the run under the span is exactly the
-            // span, walled in on both sides. Checked and filled with two
-            // branch-free loops, then on to the next row.
-            if ((s.xl == 0 || row[s.xl - 1] != old) && (s.xr == width - 1 || row[s.xr + 1] != old)) {
-                uint32_t diff = 0;
-                for (int k = s.xl; k <= s.xr; ++k) diff |= row[k] ^ old;
-                if (!diff) {
-                    for (int k = s.xl; k <= s.xr; ++k) row[k] = fill;
-                    changed += s.xr - s.xl + 1;
-                    s.y += s.dy;
-                    if (s.y < 0 || s.y >= height) break;
-                    continue;
-                }
+            uint32_t* row = pixels + static_cast<long>(s.y) * stride;
+            // Rows whose run is exactly the span go in one tight loop.
+            const int rows = s.dy > 0 ? height - s.y : s.y + 1;
+            const int done = fillCorridor(row, s.dy * static_cast<long>(stride), rows, s.xl, s.xr, width, old, fill);
+            if (done) {
+                changed += static_cast<long>(done) * (s.xr - s.xl + 1);
+                if (done == rows) break;
+                s.y += done * s.dy;
+                row = pixels + static_cast<long>(s.y) * stride;
             }
             int l = s.xl, left = s.xl;
             if (row[l] != old) {
