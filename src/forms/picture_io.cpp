@@ -27,7 +27,9 @@ QImage normalised(const QImage& image) {
 
 }  // namespace
 
-QImage LoadPicture(const std::string& path) {
+QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }
+
+QImage LoadPicture(const std::string& path, QSize atMost) {
     if (path.empty()) return QImage();
     const QString file = QString::fromStdString(path);
     if (!QFileInfo(file).isFile()) throw RuntimeError("File not found: " + path);
@@ -35,6 +37,10 @@ QImage LoadPicture(const std::string& path) {
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
         throw RuntimeError("Picture too large: " + path);
+    // A reduced copy is decoded at the reduced size (JPEG decodes it far
+    // faster than the whole picture).
+    if (atMost.isValid() && size.isValid() && (size.width() > atMost.width() || size.height() > atMost.height()))
+        reader.setScaledSize(size.boundedTo(atMost));
     QImage image = reader.read();
     if (image.isNull()) throw RuntimeError("Invalid picture: " + path);
     // Readers that cannot tell the size beforehand are caught here (and by

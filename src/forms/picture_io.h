@@ -10,6 +10,9 @@ namespace forms {
 // Throws RuntimeError when the file cannot be read as a picture or is too
 // large to load (over 64 megapixels).
 QImage LoadPicture(const std::string& path);
+// The same, reduced to at most `atMost` pixels in each direction (each
+// direction on its own) when the picture is larger.
+QImage LoadPicture(const std::string& path, QSize atMost);
 
 // Saves as a 24-bit BMP. Throws RuntimeError when the file cannot be
 // written.

@@ -36,7 +36,7 @@ void Form1::Picture4_KeyDown(int& KeyCode, int& Shift) {
         Pichidden->setVisible(false);
         // Stretched over the whole canvas, into its persistent image. A blank
         // thumbnail (no picture) fails here and paints nothing.
-        PaintOverCanvas(Image3(GalleryIndex).Picture());
+        PaintOverCanvas(GalleryPicture(GalleryIndex));
     } catch (const std::exception&) {
         // Ends the failing key command; the frame follows the thumbnail below.
     }

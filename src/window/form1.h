@@ -323,6 +323,9 @@ public:
     // Paints a gallery picture stretched over the whole canvas (through the
     // hidden buffer Pichidden); throws when there is no picture.
     void PaintOverCanvas(const QImage& picture);
+    // The whole picture of gallery file `index` (a thumbnail holds it reduced
+    // to its own size); throws when it cannot be read.
+    QImage GalleryPicture(int index) const;
     void Picture_Loader1();
     void Picture_Loader2();
     void HScroll1_Change();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "forms/numbers.h"
+#include "forms/picture_io.h"
 #include "window/event_guard.h"
 #include "window/form1.h"
 
@@ -19,6 +20,10 @@ namespace {
 constexpr float kScrollUnitTwips = 120;
 
 }  // namespace
+
+QImage Form1::GalleryPicture(int index) const {
+    return forms::LoadPicture(GalleryFolder + "/" + FileList->List(index));
+}
 
 void Form1::PaintOverCanvas(const QImage& picture) {
     // The whole picture, held at its own size in Pichidden, into the whole
@@ -37,7 +42,7 @@ void Form1::ToolBoxClick(int Tno) {
         if (!Image3(Tno).Picture().isNull()) {
             Pichidden->setVisible(false);
             Picture4->setPicture(QImage());
-            PaintOverCanvas(Image3(Tno).Picture());
+            PaintOverCanvas(GalleryPicture(Tno));
         }
     } catch (const std::exception&) {
         // The picture at its own size as the canvas's background instead.
@@ -88,7 +93,7 @@ void Form1::FullScreenPicture() {
     const QImage& picture = Image3(SelectedPicture).Picture();
     if (picture.isNull()) return;
     try {
-        PaintOverCanvas(picture);
+        PaintOverCanvas(GalleryPicture(SelectedPicture));
     } catch (const std::exception&) {
         Picture4->setPicture(picture);
     }

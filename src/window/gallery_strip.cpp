@@ -2,6 +2,8 @@
 // side in the strip, while a progress bar on the canvas shows how far
 // start-up has come.
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <string>
 
@@ -12,12 +14,17 @@
 
 namespace {
 
-// The picture of one gallery file. A file that cannot be read as a picture
-// (corrupt, no picture at all, too large) leaves its thumbnail blank, so the
-// thumbnails keep the indices of the file list and start-up goes on.
-QImage galleryPicture(const std::string& path) {
+// The thumbnail of one gallery file: the picture reduced to the thumbnail's
+// pixels (the whole picture is read again when it is painted over the
+// canvas, so start-up neither decodes nor keeps every full picture). A file
+// that cannot be read as a picture (corrupt, no picture at all, too large)
+// leaves its thumbnail blank, so the thumbnails keep the indices of the file
+// list and start-up goes on.
+QImage thumbnailPicture(const std::string& path, const layout::Rect& r) {
+    const QSize pixels(std::max(1, static_cast<int>(std::ceil(r.Width / forms::kTwipsPerPixel))),
+                       std::max(1, static_cast<int>(std::ceil(r.Height / forms::kTwipsPerPixel))));
     try {
-        return forms::LoadPicture(path);
+        return forms::LoadPicture(path, pixels);
     } catch (const std::exception&) {
         return QImage();
     }
@@ -41,7 +48,7 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
     Image& first = InsideControl(0);
     first.setVisible(true);
     place(first, strip.Image3[0]);
-    first.setPicture(galleryPicture(fileOf(0)));
+    first.setPicture(thumbnailPicture(fileOf(0), strip.Image3[0]));
 
     const std::string caption = Caption();
     setCaption(".  Initializing Graphics......");
@@ -58,7 +65,7 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
         thumb.setVisible(true);
         thumb.setStretch(true);
         place(thumb, strip.Image3[static_cast<size_t>(i)]);
-        thumb.setPicture(galleryPicture(fileOf(i)));
+        thumb.setPicture(thumbnailPicture(fileOf(i), strip.Image3[static_cast<size_t>(i)]));
         // A loaded member takes no events from member 0: it answers clicks
         // as a thumbnail of its own.
         thumb.Click = [this, i] { window::runEvent([this, i] { Image3_Click(i); }); };

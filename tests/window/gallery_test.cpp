@@ -181,3 +181,19 @@ TEST_F(GalleryTest, NoPicturesOrNoFolderLeavesTheGalleryEmptyAndTheFilter) {
 }
 
 }  // namespace
+
+// A thumbnail holds its picture reduced to its own size; the canvas gets the
+// whole picture: a fine checkerboard stays pure red and blue, never blended.
+TEST_F(GalleryTest, TheCanvasGetsTheWholePictureNotTheThumbnail) {
+    QImage board(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x) board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    Form1& f = startWith({board});
+    EXPECT_LT(f.Image3(0).Picture().width(), 600);
+    clickOn(f.Image3(0));
+    const QImage canvas = f.Picture4->Image();
+    for (int i = 0; i < 200; ++i) {
+        const QRgb p = canvas.pixel((i * 37) % canvas.width(), (i * 53) % canvas.height()) & 0xFFFFFF;
+        ASSERT_TRUE(p == 0xFF0000u || p == 0x0000FFu) << std::hex << p;
+    }
+}
