@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "forms/controls.h"
+#include "forms/guard.h"
 #include "forms/qt_convert.h"
 
 namespace forms {
@@ -17,7 +18,7 @@ QWidget* CommandButton::createWidget(QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
-        if (Click) Click();
+        if (Click) runFromQt(Click);
     });
     return button;
 }
@@ -77,7 +78,9 @@ QWidget* CheckBox::createWidget(QWidget* parent) {
     button->setAutoDefault(false);
     // The user's click toggles the button; the value follows and runs Click
     // once, exactly as setting it in code does.
-    QObject::connect(button, &QPushButton::clicked, button, [this](bool checked) { setValue(checked ? 1 : 0); });
+    QObject::connect(button, &QPushButton::clicked, button, [this](bool checked) {
+        runFromQt([&] { setValue(checked ? 1 : 0); });
+    });
     return button;
 }
 

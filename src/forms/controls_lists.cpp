@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/controls.h"
+#include "forms/guard.h"
 #include "forms/qt_convert.h"
 
 namespace forms {
@@ -75,7 +76,7 @@ QWidget* HScrollBar::createWidget(QWidget* parent) {
     bar->setSingleStep(1);
     bar->setPageStep(1);
     QObject::connect(bar, &QScrollBar::valueChanged, bar, [this](int v) {
-        if (!syncing_) setValue(v);
+        if (!syncing_) runFromQt([&] { setValue(v); });
     });
     return bar;
 }

@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 #include "forms/controls.h"
+#include "forms/guard.h"
 #include "forms/qt_convert.h"
 
 namespace forms {
@@ -62,7 +63,7 @@ QWidget* TextBox::createWidget(QWidget* parent) {
         std::string t = fromQString(text);
         if (t == caption_) return;
         caption_ = std::move(t);
-        if (Change && !eventsMuted()) Change();
+        if (Change && !eventsMuted()) runFromQt(Change);
     });
     return edit;
 }

@@ -1,7 +1,5 @@
 #include "forms/event_bridge.h"
 
-#include <exception>
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -9,6 +7,7 @@
 
 #include "forms/control.h"
 #include "forms/form.h"
+#include "forms/guard.h"
 #include "forms/keys.h"
 
 namespace forms {
@@ -67,14 +66,9 @@ EventBridge* EventBridge::of(QWidget* w) {
 }
 
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
-    // A failing handler ends its event; it never reaches Qt's event loop,
-    // which cannot carry an exception.
-    try {
-        return dispatch(watched, event);
-    } catch (const std::exception& e) {
-        qWarning("lumadraw: an event handler failed: %s", e.what());
-        return true;
-    }
+    bool handled = true;  // a failed handler has taken its event
+    runFromQt([&] { handled = dispatch(watched, event); });
+    return handled;
 }
 
 bool EventBridge::dispatch(QObject* watched, QEvent* event) {

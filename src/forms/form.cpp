@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "forms/guard.h"
 #include "forms/platform.h"
 #include "forms/qt_convert.h"
 
@@ -21,7 +22,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override {
         int cancel = 0;
-        if (form_ && form_->Unload) form_->Unload(cancel);
+        if (form_ && form_->Unload) runFromQt([&] { form_->Unload(cancel); });
         if (cancel != 0)
             e->ignore();
         else

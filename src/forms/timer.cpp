@@ -3,6 +3,7 @@
 #include <set>
 
 #include "forms/controls.h"
+#include "forms/guard.h"
 
 namespace forms {
 
@@ -24,7 +25,7 @@ constexpr int kMinimumPeriodMs = 15;
 Timer::Timer(std::string name, int index) : Control(ControlKind::Timer, std::move(name), index) {
     timer_ = new QTimer();
     timer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { tick(); });
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { runFromQt([this] { tick(); }); });
     allTimers().insert(this);
 }
 

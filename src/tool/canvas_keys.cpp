@@ -4,7 +4,6 @@
 // key command ends that key command only: the program goes on.
 #include <exception>
 
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -66,8 +65,7 @@ void Form1::Picture4_DblClick() {
 void Form1::ConnectCanvasEvents() {
     // The key handler traps its own failures; the other two end the event
     // at a failure, never the program.
-    using window::runEvent;
     Picture4->KeyDown = [this](int& KeyCode, int& Shift) { Picture4_KeyDown(KeyCode, Shift); };
-    Picture4->KeyPress = [this](int& KeyAscii) { runEvent([&] { Picture4_KeyPress(KeyAscii); }); };
-    Picture4->DblClick = [this] { runEvent([this] { Picture4_DblClick(); }); };
+    Picture4->KeyPress = [this](int& KeyAscii) { Picture4_KeyPress(KeyAscii); };
+    Picture4->DblClick = [this] { Picture4_DblClick(); };
 }

@@ -7,7 +7,6 @@
 
 #include "forms/numbers.h"
 #include "logo/draw_command.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace tool {
@@ -233,13 +232,7 @@ void Form1::RotateWithMouse(double Mx, double My) {
 }
 
 void Form1::ConnectCanvasMouseEvents() {
-    // A failing step ends its event only, as everywhere in the window.
-    using window::runEvent;
-    Picture4->MouseDown = [this](int b, int s, float x, float y) {
-        runEvent([&] { Picture4_MouseDown(b, s, x, y); });
-    };
-    Picture4->MouseMove = [this](int b, int s, float x, float y) {
-        runEvent([&] { Picture4_MouseMove(b, s, x, y); });
-    };
-    Picture4->MouseUp = [this](int b, int s, float x, float y) { runEvent([&] { Picture4_MouseUp(b, s, x, y); }); };
+    Picture4->MouseDown = [this](int b, int s, float x, float y) { Picture4_MouseDown(b, s, x, y); };
+    Picture4->MouseMove = [this](int b, int s, float x, float y) { Picture4_MouseMove(b, s, x, y); };
+    Picture4->MouseUp = [this](int b, int s, float x, float y) { Picture4_MouseUp(b, s, x, y); };
 }

@@ -4,7 +4,6 @@
 // them too. Each box switches one panel or drawing aid and hands the keys
 // back to the canvas, except "Com" switched on, which leaves them in the
 // command line.
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -76,6 +75,5 @@ void Form1::Check1_Click(int Index) {
 }
 
 void Form1::ConnectOptionEvents() {
-    // A failing step ends the box's event only, also when code set the value.
-    for (auto& [i, box] : Check1) box->Click = [this, i = i] { window::runEvent([&] { Check1_Click(i); }); };
+    for (auto& [i, box] : Check1) box->Click = [this, i = i] { Check1_Click(i); };
 }

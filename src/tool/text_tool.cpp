@@ -13,7 +13,6 @@
 
 #include "logo/draw_command.h"
 #include "tool/text_box.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -171,7 +170,7 @@ void Form1::ToolMove(int Code, int sh) {
 
 void Form1::ConnectTextToolEvents() {
     Text1->KeyDown = [this](int& KeyCode, int& Shift) {
-        window::runEvent([&] { Text1_KeyDown(KeyCode, Shift); });
+        Text1_KeyDown(KeyCode, Shift);
     };
     if (auto* box = qobject_cast<QLineEdit*>(Text1->widget())) box->installEventFilter(new BoxSizeKeeper(box));
 }

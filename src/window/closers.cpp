@@ -5,7 +5,6 @@
 // Clearing an option box by code runs its click handler, which hides the
 // panel and moves the focus as the box would.
 #include "forms/platform.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -68,21 +67,20 @@ void Form1::Timer7_Timer() {
 }
 
 void Form1::ConnectCloserEvents() {
-    using window::runEvent;
-    Command1->Click = [this] { runEvent([this] { Command1_Click(); }); };
-    Command3->Click = [this] { runEvent([this] { Command3_Click(); }); };
-    Command7->Click = [this] { runEvent([this] { Command7_Click(); }); };
-    Image6->Click = [this] { runEvent([this] { Image6_Click(); }); };
+    Command1->Click = [this] { Command1_Click(); };
+    Command3->Click = [this] { Command3_Click(); };
+    Command7->Click = [this] { Command7_Click(); };
+    Image6->Click = [this] { Image6_Click(); };
     Picture1->MouseDown = [this](int b, int s, float x, float y) {
-        runEvent([&] { Picture1_MouseDown(b, s, x, y); });
+        Picture1_MouseDown(b, s, x, y);
     };
     Picture2->MouseDown = [this](int b, int s, float x, float y) {
-        runEvent([&] { Picture2_MouseDown(b, s, x, y); });
+        Picture2_MouseDown(b, s, x, y);
     };
-    Picture5->Click = [this] { runEvent([this] { Picture5_Click(); }); };
-    Picture6->Click = [this] { runEvent([this] { Picture6_Click(); }); };
-    Picture7->Click = [this] { runEvent([this] { Picture7_Click(); }); };
-    Picture8->Click = [this] { runEvent([this] { Picture8_Click(); }); };
-    Timer5->TimerEvent = [this] { runEvent([this] { Timer5_Timer(); }); };
-    Timer7->TimerEvent = [this] { runEvent([this] { Timer7_Timer(); }); };
+    Picture5->Click = [this] { Picture5_Click(); };
+    Picture6->Click = [this] { Picture6_Click(); };
+    Picture7->Click = [this] { Picture7_Click(); };
+    Picture8->Click = [this] { Picture8_Click(); };
+    Timer5->TimerEvent = [this] { Timer5_Timer(); };
+    Timer7->TimerEvent = [this] { Timer7_Timer(); };
 }

@@ -4,7 +4,6 @@
 // previews it in the circle on the canvas.
 #include "forms/numbers.h"
 #include "logo/command.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 void Form1::ColorBoxClick(int Cno, int Bno) {
@@ -63,13 +62,12 @@ void Form1::Label2_MouseMove(int Index, int Button, int Shift, float X, float Y)
 }
 
 void Form1::ConnectColorBoxEvents() {
-    using window::runEvent;
     for (auto& [i, cell] : Label2) {
         cell->MouseDown = [this, i = i](int b, int s, float x, float y) {
-            runEvent([&] { Label2_MouseDown(i, b, s, x, y); });
+            Label2_MouseDown(i, b, s, x, y);
         };
         cell->MouseMove = [this, i = i](int b, int s, float x, float y) {
-            runEvent([&] { Label2_MouseMove(i, b, s, x, y); });
+            Label2_MouseMove(i, b, s, x, y);
         };
     }
 }

@@ -11,7 +11,6 @@
 
 #include "forms/numbers.h"
 #include "forms/picture_io.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -131,9 +130,8 @@ float Form1::TimeConverter() {
 }
 
 void Form1::ConnectGalleryEvents() {
-    using window::runEvent;
     // The thumbnails loaded while the strip is built are connected there.
-    for (auto& [i, thumb] : Image3) thumb->Click = [this, i = i] { runEvent([this, i] { Image3_Click(i); }); };
-    HScroll1->Change = [this] { runEvent([this] { HScroll1_Change(); }); };
-    HScroll2->Change = [this] { runEvent([this] { HScroll2_Change(); }); };
+    for (auto& [i, thumb] : Image3) thumb->Click = [this, i = i] { Image3_Click(i); };
+    HScroll1->Change = [this] { HScroll1_Change(); };
+    HScroll2->Change = [this] { HScroll2_Change(); };
 }

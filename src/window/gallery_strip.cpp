@@ -8,7 +8,6 @@
 #include <string>
 
 #include "forms/picture_io.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 #include "window/layout.h"
 
@@ -68,7 +67,7 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
         thumb.setPicture(thumbnailPicture(fileOf(i), strip.Image3[static_cast<size_t>(i)]));
         // A loaded member takes no events from member 0: it answers clicks
         // as a thumbnail of its own.
-        thumb.Click = [this, i] { window::runEvent([this, i] { Image3_Click(i); }); };
+        thumb.Click = [this, i] { Image3_Click(i); };
         ProgressBar1->setValue(i);
     }
 

@@ -4,7 +4,6 @@
 // Escape hide it earlier.
 #include <QWidget>
 
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -52,12 +51,11 @@ void Form1::Picture21_KeyDown(int& KeyCode, int& Shift) {
 }
 
 void Form1::ConnectWindowEvents() {
-    using window::runEvent;
-    Timer1->TimerEvent = [this] { runEvent([this] { Timer1_Timer(); }); };
-    Image2->Click = [this] { runEvent([this] { Image2_Click(); }); };
-    Picture21->DblClick = [this] { runEvent([this] { Picture21_DblClick(); }); };
+    Timer1->TimerEvent = [this] { Timer1_Timer(); };
+    Image2->Click = [this] { Image2_Click(); };
+    Picture21->DblClick = [this] { Picture21_DblClick(); };
     Picture21->KeyDown = [this](int& KeyCode, int& Shift) {
-        runEvent([&] { Picture21_KeyDown(KeyCode, Shift); });
+        Picture21_KeyDown(KeyCode, Shift);
     };
-    Unload = [this](int& Cancel) { runEvent([&] { Form_Unload(Cancel); }); };
+    Unload = [this](int& Cancel) { Form_Unload(Cancel); };
 }

@@ -4,7 +4,6 @@
 // chooses the text tool.
 #include "forms/numbers.h"
 #include "forms/platform.h"
-#include "window/event_guard.h"
 #include "window/form1.h"
 
 namespace {
@@ -52,15 +51,14 @@ void Form1::Timer6_Timer() {
 }
 
 void Form1::ConnectToolBoxEvents() {
-    using window::runEvent;
     for (auto& [i, icon] : Image1) {
         icon->MouseDown = [this, i = i](int b, int s, float x, float y) {
-            runEvent([&] { Image1_MouseDown(i, b, s, x, y); });
+            Image1_MouseDown(i, b, s, x, y);
         };
         icon->MouseMove = [this, i = i](int b, int s, float x, float y) {
-            runEvent([&] { Image1_MouseMove(i, b, s, x, y); });
+            Image1_MouseMove(i, b, s, x, y);
         };
     }
-    Label7->Click = [this] { runEvent([this] { Label7_Click(); }); };
-    Timer6->TimerEvent = [this] { runEvent([this] { Timer6_Timer(); }); };
+    Label7->Click = [this] { Label7_Click(); };
+    Timer6->TimerEvent = [this] { Timer6_Timer(); };
 }

@@ -140,3 +140,25 @@ TEST_F(ControlsTest, TimerNeverRunsFasterThan15ms) {
     EXPECT_EQ(timer.livePeriodMs(), 0);
     Timer::setLiveTimers(false);
 }
+
+// A handler that fails while the user drives the control ends that event
+// only; set from code, its failure reaches the code that set the value.
+TEST_F(ControlsTest, AFailingHandlerEndsItsEventOnly) {
+    CommandButton button("Command1");
+    CheckBox check("Check1");
+    button.attach(&form);
+    check.attach(&form);
+    button.Move(0, 0, 600, 300);
+    check.Move(0, 600, 600, 300);
+    int runs = 0;
+    button.Click = [&] {
+        ++runs;
+        throw RuntimeError("failing step");
+    };
+    check.Click = button.Click;
+    EXPECT_NO_THROW(clickOn(button));
+    EXPECT_NO_THROW(clickOn(button));
+    EXPECT_NO_THROW(clickOn(check));
+    EXPECT_EQ(runs, 3);
+    EXPECT_THROW(check.setValue(0), RuntimeError);
+}
