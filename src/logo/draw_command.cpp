@@ -7,7 +7,7 @@
 #include "forms/numbers.h"
 #include "forms/picture_box.h"
 #include "forms/types.h"
-#include "tool/geometry.h"
+#include "logo/ellipse_outline.h"
 
 namespace logo {
 
@@ -84,7 +84,7 @@ void drawCommand(forms::PictureBox& canvas, const Command& c, float originX, int
         break;
     }
     case Word::ELLIPSERGB: {
-        const auto p = tool::ellipsePoints(x(a[0]), y(a[1]), len(a[2]), len(a[3]), toSingle(a[4]));
+        const auto p = ellipsePoints(x(a[0]), y(a[1]), len(a[2]), len(a[3]), toSingle(a[4]));
         // Laid as the outline is: segment 1 joins P(1) and P(50), segment k
         // joins P(k - 1) and P(k).
         canvas.Line(p[0].first, p[0].second, p[49].first, p[49].second, c.color);

@@ -5,17 +5,12 @@
 
 #include <array>
 #include <cstdint>
-#include <utility>
 
 namespace tool {
 
 // The value of pi the heading arithmetic uses, as the program always has.
 // It is a little above the true pi; results depend on it in the last digits.
 inline constexpr double kPi = 3.1415927;
-// The value of pi the ellipse outline uses.
-inline constexpr double kEllipsePi = 3.14159265;
-// Segments of the ellipse outline.
-inline constexpr int kEllipseSegments = 50;
 
 // The point at distance `length` along heading `dir` from (x, y):
 // (x + length * cos a, y + length * sin a) with a = dir * pi / 180 - pi / 2.
@@ -33,13 +28,5 @@ int16_t angleFinder(double oriX, double oriY, double pointX, double pointY);
 // (the lower end of a vertical segment). A result whose squared length is
 // below 5 is refused: the given ends come back, y2 rounded to a whole twip.
 std::array<double, 4> rSizer(double x1, double y1, double x2, double y2, double d);
-
-// The 50 points P(1)..P(50) of the ellipse outline with centre (cx, cy), full
-// width w and height h, turned clockwise on screen by `angle` degrees. Every
-// stored value is single precision, as the outline has always been laid out;
-// P(50) lies within a few millionths of a radian of the start point t = 0.
-// The outline joins P(k - 1) to P(k) and closes from P(50) back to P(1).
-std::array<std::pair<float, float>, kEllipseSegments> ellipsePoints(float cx, float cy, float w,
-                                                                    float h, float angle);
 
 }  // namespace tool

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "forms/numbers.h"
+#include "logo/ellipse_outline.h"
 #include "tool/geometry.h"
 #include "window/form1.h"
 
@@ -92,8 +93,8 @@ void Form1::MakeAllToolsVisibleFalse() {
 }
 
 void Form1::EllipseMaker(float CX, float CY, float W, float H, float Angle) {
-    const auto points = tool::ellipsePoints(CX, CY, W, H, Angle);
-    for (int k = 1; k <= 50; ++k) {
+    const auto points = logo::ellipsePoints(CX, CY, W, H, Angle);
+    for (int k = 1; k <= logo::kEllipseSegments; ++k) {
         if (!Eli.Exists(k)) Eli.Load(k);
         forms::Line& seg = Eli(k);
         // Eli(k) joins P(k - 1) and P(k); Eli(1) closes the outline from P(1)

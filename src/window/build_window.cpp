@@ -227,6 +227,13 @@ bool isLightweight(forms::ControlKind k) {
     return k == K::Image || k == K::Label;
 }
 
+// Puts `upper` directly above its sibling `lower`, where `lower` stood; every
+// other sibling keeps its place.
+void stackAbove(QWidget& upper, QWidget& lower) {
+    upper.stackUnder(&lower);
+    lower.stackUnder(&upper);
+}
+
 }  // namespace
 
 void Form1::BuildFromDescription() {
@@ -304,6 +311,8 @@ void Form1::BuildFromDescription() {
     for (bool lightweight : {true, false})
         for (auto it = ordered_.rbegin(); it != ordered_.rend(); ++it)
             if ((*it)->widget() && isLightweight((*it)->Kind()) == lightweight) (*it)->widget()->raise();
+    // The tool-name hint slides in over the settings panel, not behind it.
+    stackAbove(*Picture3->widget(), *Picture13->widget());
     for (forms::Control* control : ordered_)
         if (auto* box = dynamic_cast<forms::PictureBox*>(control)) box->restack();
 

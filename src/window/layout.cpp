@@ -226,17 +226,19 @@ StripsAndSettings stripsAndSettings(float screenHeight, const MainPanels& m, con
     const int g = forms::toInt16(D(w13) * 0.006);
     r.PanelGap = static_cast<int16_t>(g);
     const double frameHeight = (D(h13) - 3 * g) / 2;
+    // A text box, button or slider shows at least one line of text.
+    auto lineHigh = [&](double v) { return std::max(size(v), d.PanelLineHeight); };
 
     // Two columns of two frames, each followed by its content.
     r.Frame1 = {pos(g), pos(g), size(0.2 * D(w13)), size(frameHeight)};
     r.HScroll3 = {pos(g), pos(1.1 * g + r.Frame1.Top), size(D(r.Frame1.Width) - 2 * g),
-                  size(D(r.Frame1.Height) - 3.5 * g)};
+                  lineHigh(D(r.Frame1.Height) - 3.5 * g)};
     r.Frame2 = {pos(2 * g + D(r.Frame1.Width)), pos(g), size(0.2 * D(w13)), size(frameHeight)};
     r.HScroll4 = {pos(g), pos(1.1 * g + r.Frame2.Top), size(D(r.Frame2.Width) - 2 * g),
-                  size(D(r.Frame2.Height) - 3.5 * g)};
+                  lineHigh(D(r.Frame2.Height) - 3.5 * g)};
     r.Frame3 = {pos(g), pos(2 * g + D(r.Frame1.Height)), size(0.2 * D(w13)), size(frameHeight)};
     r.HScroll5 = {pos(g), pos(2.2 * g), size(D(r.Frame3.Width) - 2 * g),
-                  size(D(r.Frame3.Height) - 3.5 * g)};
+                  lineHigh(D(r.Frame3.Height) - 3.5 * g)};
     r.Frame4 = {pos(2 * g + D(r.Frame1.Width)), pos(2 * g + D(r.Frame1.Height)),
                 size(0.2 * D(w13)), size(frameHeight)};
     for (int i = 0; i < 7; ++i) {
@@ -245,7 +247,7 @@ StripsAndSettings stripsAndSettings(float screenHeight, const MainPanels& m, con
         b.Left = pos(g + i * D(r.Command4[0].Width));
         b.Top = pos(2.2 * g);
         b.Width = size((D(r.Frame4.Width) - 2 * g) / 7);
-        b.Height = size(D(r.Frame4.Height) - 3.5 * g);
+        b.Height = lineHigh(D(r.Frame4.Height) - 3.5 * g);
     }
 
     // Move pad, turn pad and the box of small frames, side by side.
@@ -260,13 +262,13 @@ StripsAndSettings stripsAndSettings(float screenHeight, const MainPanels& m, con
     // The small frames: "Repeat" above "Clear", then "Animated Play" and "File".
     r.Frame5 = {pos(g), pos(g / 3.0), size(0.2 * w16), size(0.4 * h16)};
     r.Text3 = {pos(g), pos(2 * g), size(D(r.Frame5.Width) - 2 * g),
-               size(D(r.Frame5.Height) - 4 * g)};
+               lineHigh(D(r.Frame5.Height) - 4 * g)};
     r.Frame7 = {pos(g), pos(D(r.Frame5.Top) + r.Frame5.Height + g), size(0.2 * w16),
                 size(0.4 * h16)};
     r.Command6[0] = {pos(g), pos(3 * g), size(D(r.Frame7.Width) / 3),
-                     size(D(r.Frame7.Height) - 4 * g)};
+                     lineHigh(D(r.Frame7.Height) - 4 * g)};
     r.Command6[1] = {pos(D(r.Frame7.Width) / 2 + g), pos(3 * g), size(D(r.Frame7.Width) / 3),
-                     size(D(r.Frame7.Height) - 4 * g)};
+                     lineHigh(D(r.Frame7.Height) - 4 * g)};
     const float frame7Bottom = pos(D(r.Frame7.Top) + r.Frame7.Height);
     r.Frame6 = {pos(D(r.Frame5.Left) + r.Frame5.Width + g), pos(g / 3.0), size(0.3 * w16),
                 size(frame7Bottom)};

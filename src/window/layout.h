@@ -11,7 +11,10 @@
 // Sound behaviour where the plain formulas would fail: a width or height that
 // would come out negative (tiny screens, or very wide ones for their height)
 // is held at 0, and later formulas read the 0 back, as the window would.
-// Positions may be negative (panels parked off the canvas).
+// Positions may be negative (panels parked off the canvas). The settings
+// panel's text box, buttons and sliders, which the formulas make too low to
+// show a line of text on many screens (even below zero on wide ones), are
+// held at one line's height, each where the formulas place it.
 #pragma once
 
 #include <array>
@@ -56,6 +59,10 @@ struct Design {
     float Label9Width = 735, Label9Height = 255;
     float Text4Width = 495, Text4Height = 285;
     float Command8Height = 255;  // Command8(0..2)
+    // The least height of the settings panel's text box, buttons and sliders:
+    // one line of the panel's font, the design height of its buttons. No
+    // control holds it.
+    float PanelLineHeight = 255;
 };
 
 // The commander strip and its row: command line and three buttons.
@@ -119,6 +126,8 @@ struct StripsAndSettings {
     Rect Picture5, HScroll1;  // gallery viewport (in the canvas) and its scroll bar
     Rect Picture7, HScroll2;  // second strip viewport and its scroll bar
     int16_t PanelGap = 0;     // Picture13.Width * 0.006, rounded half to even
+    // The sliders HScroll3..5, the buttons Command4 and Command6(0..1) and the
+    // repeat box Text3 are at least Design::PanelLineHeight high.
     Rect Frame1, HScroll3;    // "Draw Width"
     Rect Frame2, HScroll4;    // "Moving Step"
     Rect Frame3, HScroll5;    // "Rotating Step"

@@ -1,7 +1,5 @@
-// Headings, arm resizing and the ellipse outline of the tool cross.
+// Headings and arm resizing of the tool cross.
 #include "tool/geometry.h"
-
-#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -44,18 +42,4 @@ TEST(RSizer, GrowsAndShrinksAboutTheMidpoint) {
     // Too short a result: the given ends come back, only y2 rounded.
     EXPECT_EQ(tool::rSizer(0, 100, 200, 100, -100), (A{0, 100, 200, 100}));
     EXPECT_EQ(tool::rSizer(10.25, 20.5, 10.75, 22.5, 0), (A{10.25, 20.5, 10.75, 22}));
-}
-
-TEST(EllipsePoints, FiftyPointsClosingAtTheStartAndTurningClockwise) {
-    const auto p = tool::ellipsePoints(3000, 2000, 1000, 400, 0);
-    for (const auto& [x, y] : p)  // on the ellipse
-        EXPECT_NEAR(std::pow((x - 3000) / 500, 2) + std::pow((y - 2000) / 200, 2), 1, 1e-4);
-    EXPECT_NEAR(p[49].first, 3500, 1e-3);  // P(50) is the start point
-    EXPECT_NEAR(p[0].first, 3000 + 500 * std::cos(2 * M_PI / 50), 1e-2);
-    EXPECT_NEAR(p[24].first, 2500, 1e-2);
-    EXPECT_NEAR(tool::ellipsePoints(3000, 2000, 1000, 400, 360)[10].second, p[10].second, 1e-2);
-    // 45 degrees clockwise (y grows downward): P(50) lies right and below.
-    const auto d = tool::ellipsePoints(0, 0, 1000, 10, 45);
-    EXPECT_NEAR(d[49].first, 500 * std::cos(M_PI / 4), 1e-1);
-    EXPECT_NEAR(d[49].second, 500 * std::sin(M_PI / 4), 1e-1);
 }

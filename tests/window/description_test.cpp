@@ -162,6 +162,20 @@ TEST_F(FormTest, DesignSizesBuiltInPicturesAndStacking) {
     ASSERT_GE(depth(form->Picture21), 0);
     EXPECT_GT(depth(form->Picture21), depth(form->Picture4));
     EXPECT_GT(depth(form->Picture4), depth(form->Image9));
+
+    // On the canvas the tool-name hint lies directly over the settings panel;
+    // every other windowed control there keeps its place in that order.
+    QWidget* canvas = form->Picture4->widget();
+    auto onCanvas = [&](forms::Control* c) { return canvas->children().indexOf(c->widget()); };
+    EXPECT_EQ(onCanvas(form->Picture3), onCanvas(form->Picture13) + 1);
+    forms::Control* above = nullptr;
+    for (forms::Control* c : form->allControls()) {
+        const bool drawn = c->Kind() == forms::ControlKind::Image || c->Kind() == forms::ControlKind::Label;
+        if (c == form->Picture3 || drawn || !c->widget() || c->widget()->parentWidget() != canvas) continue;
+        if (above) EXPECT_LT(onCanvas(c), onCanvas(above)) << c->Name() << " under " << above->Name();
+        above = c;
+    }
+    EXPECT_NE(above, nullptr);
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST(Layout, SettingsPanelOn1920x1080And1024x768) {
     EXPECT_EQ(s.PanelGap, 156);  // 155.52
     expectRect(s.HScroll3, 156, 327.6f, 4872, 273, "HScroll3");
     expectRect(s.Command4[6], 156 + 6 * 696, 343.2f, 696, 273, "Command4(6)");
-    expectRect(s.Text3, 156, 312, 1574.4f, 93.6f, "Text3");
+    expectRect(s.Text3, 156, 312, 1574.4f, 255, "Text3");               // 93.6 held at one line
+    expectRect(s.Command6[1], 1099.2f, 468, 628.8f, 255, "Command6(1)");  // so is "CB"
     expectRect(s.Command6[2], 120, 1268.2f, 2589.6f, 255, "Command6(2)");
 
     // 1024 x 768: 12480 x 0.006 = 74.88 -> 75; a 13380-wide panel gives 80.
@@ -117,6 +118,85 @@ TEST(Layout, PanelGapRoundsHalfToEvenOverflowsLoudlyAndHoldsSizesAtZero) {
     EXPECT_EQ(m.commander.Text2.Height, 0);  // 360 - 2 x 274
     EXPECT_FLOAT_EQ(s.Frame3.Top, 2 * 328);  // below a zero-high frame
     EXPECT_FLOAT_EQ(s.Picture14.Height, 936 - 2 * 328);
+}
+
+// Every rectangle of the strips and the settings panel, by name.
+std::vector<std::pair<std::string, Rect>> namedRects(const layout::StripsAndSettings& s) {
+    std::vector<std::pair<std::string, Rect>> all = {
+        {"Picture5", s.Picture5}, {"HScroll1", s.HScroll1}, {"Picture7", s.Picture7}, {"HScroll2", s.HScroll2},
+        {"Frame1", s.Frame1},     {"HScroll3", s.HScroll3}, {"Frame2", s.Frame2},     {"HScroll4", s.HScroll4},
+        {"Frame3", s.Frame3},     {"HScroll5", s.HScroll5}, {"Frame4", s.Frame4},     {"Picture14", s.Picture14},
+        {"Picture15", s.Picture15}, {"Picture16", s.Picture16}, {"Frame5", s.Frame5}, {"Text3", s.Text3},
+        {"Frame7", s.Frame7},     {"Frame6", s.Frame6},     {"Label9", s.Label9},     {"Text4", s.Text4},
+        {"Frame8", s.Frame8}};
+    auto members = [&](const char* name, const auto& array) {
+        for (size_t i = 0; i < array.size(); ++i) all.push_back({name + ("(" + std::to_string(i) + ")"), array[i]});
+    };
+    members("Command4", s.Command4);
+    members("Command6", s.Command6);
+    members("Command8", s.Command8);
+    members("Image4", s.Image4);
+    members("Image5", s.Image5);
+    return all;
+}
+
+// The settings panel's text boxes, buttons and sliders.
+bool showsALine(const std::string& name) {
+    for (const char* prefix : {"Text3", "Text4", "HScroll3", "HScroll4", "HScroll5", "Command4", "Command6", "Command8"})
+        if (name.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+// The names of the rectangles in which `held` differs from `plain`; each such
+// difference must be a height raised to one line, the rest of it unchanged.
+std::vector<std::string> raisedToOneLine(const layout::StripsAndSettings& held,
+                                         const layout::StripsAndSettings& plain) {
+    std::vector<std::string> raised;
+    const auto h = namedRects(held), p = namedRects(plain);
+    for (size_t i = 0; i < h.size(); ++i) {
+        const auto& [name, r] = h[i];
+        const Rect& q = p[i].second;
+        if (r.Left == q.Left && r.Top == q.Top && r.Width == q.Width && r.Height == q.Height) continue;
+        raised.push_back(name);
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(showsALine(name));
+        EXPECT_EQ(r.Left, q.Left);
+        EXPECT_EQ(r.Top, q.Top);
+        EXPECT_EQ(r.Width, q.Width);
+        EXPECT_LT(q.Height, 255);
+        EXPECT_EQ(r.Height, 255);
+    }
+    return raised;
+}
+
+TEST(Layout, ShortPanelControlsAreHeldAtOneLineWhereThePlainFormulasPlaceThem) {
+    layout::Design plain;
+    plain.PanelLineHeight = 0;
+    auto both = [&](int wPx, int hPx) {
+        const auto m = screen(wPx, hPx);
+        return std::pair{layout::stripsAndSettings(hPx * 15.0f, m), layout::stripsAndSettings(hPx * 15.0f, m, plain)};
+    };
+    // 1024 x 768 and 800 x 600: only the repeat box and "CS" and "CB" are below a
+    // line (239.04 and 204 twips); every other value is the formulas' own.
+    const std::vector<std::string> boxAndClear = {"Text3", "Command6(0)", "Command6(1)"};
+    for (auto [w, h] : {std::pair{1024, 768}, std::pair{800, 600}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const auto [held, formulas] = both(w, h);
+        EXPECT_EQ(raisedToOneLine(held, formulas), boxAndClear);
+    }
+    EXPECT_FLOAT_EQ(both(1024, 768).second.Text3.Height, 239.04f);
+    EXPECT_FLOAT_EQ(both(800, 600).second.Command6[0].Height, 204);
+
+    // 2560 x 1080 (g = 213): the sliders and tool-size buttons come out below
+    // zero; all of them stand where the formulas put them, one line high.
+    const auto [wide, wideFormulas] = both(2560, 1080);
+    EXPECT_EQ(wideFormulas.HScroll3.Height, 0);
+    expectRect(wide.HScroll3, 213, 447.3f, 6678, 255, "HScroll3");
+    expectRect(wide.HScroll5, 213, 468.6f, 6678, 255, "HScroll5");
+    expectRect(wide.Command4[6], 213 + 6 * 954, 468.6f, 954, 255, "Command4(6)");
+    expectRect(wide.Text3, 213, 426, 2160, 255, "Text3");
+    expectRect(wide.Command6[0], 213, 639, 862, 255, "Command6(0)");
+    EXPECT_EQ(raisedToOneLine(wide, wideFormulas).size(), 3u + 7 + 3);
 }
 
 TEST(Layout, GalleryStripAndScrollRange) {
@@ -176,6 +256,14 @@ TEST(Layout, InvariantsOnEveryScreen) {
         EXPECT_NEAR(s.Image4[0].Left + s.Image4[0].Width, s.Image4[4].Left, kTile);
         EXPECT_EQ(s.Image5[1].Left, s.Image5[0].Width);
         EXPECT_FLOAT_EQ(s.Image5[3].Top + s.Image5[3].Height, s.Picture15.Height);
+
+        // Every text box, button and slider of the settings panel shows a
+        // line; the layout only ever raises such a height, never moves it.
+        for (const auto& [name, r] : namedRects(s))
+            if (showsALine(name)) EXPECT_GE(r.Height, 255) << name;
+        layout::Design plain;
+        plain.PanelLineHeight = 0;
+        raisedToOneLine(s, layout::stripsAndSettings(H, m, plain));
 
         // The settings panel's right part ends g before its edge; the command row fits its strip.
         EXPECT_NEAR(s.Picture16.Left + s.Picture16.Width, m.Picture13.Width - s.PanelGap, kTile);
