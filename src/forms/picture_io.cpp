@@ -1,4 +1,5 @@
-// Loading and saving pictures through Qt's image readers and writers.
+// Loading and saving pictures: Qt's image readers and writers, and libwmf
+// for metafiles.
 #include "forms/picture_io.h"
 
 #include <QBuffer>
@@ -6,11 +7,14 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 
+#include "forms/metafile.h"
 #include "forms/types.h"
 
 namespace forms {
@@ -69,7 +73,7 @@ QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
 }  // namespace
 
 QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit) {
-    if (suffix == "wmf") return QImage();
+    if (suffix == "wmf") return renderMetafile(bytes, fit, kMaxPixels);
     return decodeWithQt(bytes, fit);
 }
 
@@ -90,6 +94,11 @@ QImage LoadPicture(const std::string& path, QSize atMost) {
     const QImage image = decodePicture(bytes, suffixOf(file), atMost);
     if (image.isNull()) throw RuntimeError("Invalid picture: " + path);
     return image;
+}
+
+QSize pixelsOf(float widthTwips, float heightTwips) {
+    return QSize(std::max(1, static_cast<int>(std::ceil(widthTwips / kTwipsPerPixel))),
+                 std::max(1, static_cast<int>(std::ceil(heightTwips / kTwipsPerPixel))));
 }
 
 void SavePicture(const QImage& image, const std::string& path) {

@@ -24,6 +24,10 @@ QImage LoadPicture(const std::string& path);
 // The same, decoded at most `atMost` pixels large as decodePicture does.
 QImage LoadPicture(const std::string& path, QSize atMost);
 
+// The pixels that an area of that many twips shows (at least 1 x 1): the
+// size a picture stretched over that area is decoded at.
+QSize pixelsOf(float widthTwips, float heightTwips);
+
 // Saves as a 24-bit BMP. Throws RuntimeError when the file cannot be
 // written.
 void SavePicture(const QImage& image, const std::string& path);
