@@ -18,10 +18,24 @@ namespace {
 // One unit of a strip's scroll bar moves the strip this far.
 constexpr float kScrollUnitTwips = 120;
 
+std::string galleryFile(const Form1& f, int index) { return f.GalleryFolder + "/" + f.FileList->List(index); }
+
+// Where painting a picture over the canvas fails: the picture at its own
+// size, read again from its file, as the canvas's picture (not the
+// thumbnail's reduced copy). A file that can no longer be read adds nothing.
+void setOwnSizePicture(Form1& f, int index) {
+    try {
+        f.Picture4->setPicture(forms::LoadPicture(galleryFile(f, index)));
+    } catch (const std::exception&) {
+    }
+}
+
 }  // namespace
 
 QImage Form1::GalleryPicture(int index) const {
-    return forms::LoadPicture(GalleryFolder + "/" + FileList->List(index));
+    // Decoded no larger than the canvas that it is stretched over: a large
+    // picture costs the canvas's memory, not its own.
+    return forms::LoadPicture(galleryFile(*this, index), forms::pixelsOf(Picture4->Width(), Picture4->Height()));
 }
 
 void Form1::PaintOverCanvas(const QImage& picture) {
@@ -44,8 +58,7 @@ void Form1::ToolBoxClick(int Tno) {
             PaintOverCanvas(GalleryPicture(Tno));
         }
     } catch (const std::exception&) {
-        // The picture at its own size as the canvas's background instead.
-        Picture4->setPicture(Image3(Tno).Picture());
+        setOwnSizePicture(*this, Tno);
     }
     Shape6->setLeft(Image3(Tno).Left());
     Shape6->setTop(Image3(Tno).Top());
@@ -94,7 +107,7 @@ void Form1::FullScreenPicture() {
     try {
         PaintOverCanvas(GalleryPicture(SelectedPicture));
     } catch (const std::exception&) {
-        Picture4->setPicture(picture);
+        setOwnSizePicture(*this, SelectedPicture);
     }
 }
 

@@ -2,8 +2,6 @@
 // side in the strip, while a progress bar on the canvas shows how far
 // start-up has come.
 #include <QImage>
-#include <algorithm>
-#include <cmath>
 #include <exception>
 #include <string>
 
@@ -20,10 +18,8 @@ namespace {
 // leaves its thumbnail blank, so the thumbnails keep the indices of the file
 // list and start-up goes on.
 QImage thumbnailPicture(const std::string& path, const layout::Rect& r) {
-    const QSize pixels(std::max(1, static_cast<int>(std::ceil(r.Width / forms::kTwipsPerPixel))),
-                       std::max(1, static_cast<int>(std::ceil(r.Height / forms::kTwipsPerPixel))));
     try {
-        return forms::LoadPicture(path, pixels);
+        return forms::LoadPicture(path, forms::pixelsOf(r.Width, r.Height));
     } catch (const std::exception&) {
         return QImage();
     }

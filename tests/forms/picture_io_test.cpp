@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDataStream>
+#include <QPainter>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "forms/metafile_header.h"
 #include "forms/types.h"
 #include "support/qt_app.h"
+#include "support/test_metafile.h"
 
 using namespace forms;
 
@@ -19,8 +23,21 @@ class PictureIoTest : public ::testing::Test {
 protected:
     void SetUp() override { ensureQtApp(); }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    void write(const std::string& file, const QByteArray& bytes) {
+        std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
+    }
     QTemporaryDir dir;
 };
+
+bool redLeftBlueRight(const QImage& image) {
+    const int y = image.height() / 2;
+    return image.pixel(image.width() / 4, y) == qRgb(255, 0, 0) &&
+           image.pixel(image.width() * 3 / 4, y) == qRgb(0, 0, 255);
+}
+
+std::span<const std::uint8_t> bytesOf(const QByteArray& b) {
+    return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
+}
 
 TEST_F(PictureIoTest, SavesA24BitBmpThatLoadsBackPixelForPixel) {
     QImage image(5, 3, QImage::Format_RGB32);  // odd width: padded rows
@@ -54,6 +71,91 @@ TEST_F(PictureIoTest, FailuresThrowAndLeaveNoFile) {
     EXPECT_THROW(SavePicture(QImage(4, 4, QImage::Format_RGB32), path("no such folder/b.BMP")), RuntimeError);
     EXPECT_THROW(SavePicture(QImage(), path("empty.BMP")), RuntimeError);
     EXPECT_FALSE(QFile::exists(dir.filePath("empty.BMP")));
+}
+
+TEST_F(PictureIoTest, MetafilesAreDrawnAtTheSizeAskedForOrAtTheirOwn) {
+    const QByteArray wmf = testMetafile();
+    const QImage thumb = decodePicture(wmf, "wmf", QSize(40, 20));
+    EXPECT_EQ(thumb.size(), QSize(40, 20));
+    EXPECT_TRUE(redLeftBlueRight(thumb));
+    const QImage own = decodePicture(wmf, "wmf", QSize());
+    EXPECT_EQ(own.size(), QSize(96, 96));  // 1000 units at 1000 an inch
+    EXPECT_TRUE(redLeftBlueRight(own));
+    EXPECT_TRUE(decodePicture(wmf, "wmf", QSize(9000, 9000)).isNull());  // beyond 64 megapixels
+
+    write(path("m.WMF"), wmf);  // the name's case does not matter
+    EXPECT_TRUE(redLeftBlueRight(LoadPicture(path("m.WMF"), QSize(30, 30))));
+
+    // Anything else named .wmf is refused; a cut-off metafile at worst
+    // draws less.
+    EXPECT_TRUE(decodePicture(QByteArray("not a metafile at all"), "wmf", QSize()).isNull());
+    QImage bmp(8, 8, QImage::Format_RGB32);
+    bmp.fill(Qt::red);
+    bmp.save(QString::fromStdString(path("bitmap.wmf")), "bmp");
+    EXPECT_THROW(LoadPicture(path("bitmap.wmf")), RuntimeError);
+    for (qsizetype cut : {qsizetype(22), qsizetype(40), qsizetype(60), wmf.size() - 6}) decodePicture(wmf.left(cut), "wmf", QSize(10, 10));
+}
+
+TEST_F(PictureIoTest, OnlyMetafileHeadersReachTheMetafileLibrary) {
+    const QByteArray wmf = testMetafile();
+    EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf)));
+    EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf.mid(22))));  // no placeable header
+    // One word changed; `checked` keeps the placeable header's checksum right.
+    auto changed = [&](int at, std::uint16_t value, bool checked = false) {
+        QByteArray b = wmf;
+        auto put = [&b](int i, std::uint16_t w) {
+            b[i] = char(w & 0xFF);
+            b[i + 1] = char(w >> 8);
+        };
+        put(at, value);
+        if (checked) {
+            std::uint16_t sum = 0;
+            for (int i = 0; i < 20; i += 2) sum ^= std::uint16_t(std::uint8_t(b[i]) | std::uint8_t(b[i + 1]) << 8);
+            put(20, sum);
+        }
+        return hasMetafileHeader(bytesOf(b));
+    };
+    EXPECT_FALSE(changed(20, 0));         // checksum
+    EXPECT_FALSE(changed(14, 0, true));   // no units per inch
+    EXPECT_FALSE(changed(10, 0, true));   // right edge on the left one
+    EXPECT_FALSE(changed(12, 0, true));   // bottom edge on the top one
+    EXPECT_TRUE(changed(14, 1440, true));
+    EXPECT_FALSE(changed(22, 3));         // type
+    EXPECT_FALSE(changed(24, 10));        // header length
+    EXPECT_FALSE(changed(26, 0x0200));    // version
+    EXPECT_FALSE(hasMetafileHeader(bytesOf(wmf.left(30))));
+    EXPECT_FALSE(hasMetafileHeader({}));
+}
+
+// Qt refuses images over 128 MB unless told otherwise; the program accepts
+// up to 64 megapixels, which take 256 MB.
+TEST_F(PictureIoTest, LargePicturesDecodeAtTheSizeAskedForAndAtTheirOwn) {
+    QImage large(8000, 6000, QImage::Format_RGB32);
+    large.fill(Qt::blue);
+    QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
+    QByteArray png;
+    QBuffer out(&png);
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(large.save(&out, "png", 80));
+    large = QImage();
+    const QImage canvas = decodePicture(png, "png", QSize(800, 700));
+    EXPECT_EQ(canvas.size(), QSize(800, 700));  // each direction on its own
+    EXPECT_TRUE(redLeftBlueRight(canvas));
+    const QImage own = decodePicture(png, "png", QSize());
+    EXPECT_EQ(own.size(), QSize(8000, 6000));
+    EXPECT_TRUE(redLeftBlueRight(own));
+}
+
+TEST_F(PictureIoTest, FileNamesThatAreNotUtf8) {
+    const std::string name = dir.path().toStdString() + "/pic\xff\xfe.bmp";
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray bmp;
+    QBuffer out(&bmp);
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, "bmp");
+    write(name, bmp);
+    EXPECT_EQ(LoadPicture(name), image);
 }
 
 TEST_F(PictureIoTest, BuiltinPicturesKeepTransparencyOnlyWhereTheyHaveIt) {

@@ -2,13 +2,18 @@
 // the canvas, the loaders' stepping, Delete's repaint, the uncalled procedures.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPainter>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "support/form_fixture.h"
 #include "support/qt_events.h"
+#include "support/test_metafile.h"
 
 namespace {
 
@@ -196,4 +201,48 @@ TEST_F(GalleryTest, TheCanvasGetsTheWholePictureNotTheThumbnail) {
         const QRgb p = canvas.pixel((i * 37) % canvas.width(), (i * 53) % canvas.height()) & 0xFFFFFF;
         ASSERT_TRUE(p == 0xFF0000u || p == 0x0000FFu) << std::hex << p;
     }
+}
+
+// Metafiles, an 8000 x 6000 picture and a file name that is not UTF-8 each
+// get a thumbnail and paint stretched over the whole canvas.
+TEST_F(GalleryTest, EveryListedPictureIsShown) {
+    const std::string folder = path("S");
+    QDir().mkpath(QString::fromStdString(folder));
+    auto write = [&](const std::string& name, const QByteArray& bytes) {
+        std::ofstream(folder + "/" + name, std::ios::binary).write(bytes.constData(), bytes.size());
+    };
+    auto encoded = [](const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer out(&bytes);
+        out.open(QIODevice::WriteOnly);
+        image.save(&out, format, 95);
+        return bytes;
+    };
+    write("a.wmf", testMetafile());
+    QImage large(8000, 6000, QImage::Format_RGB32);
+    large.fill(Qt::blue);
+    QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
+    write("b.jpg", encoded(large, "jpg"));
+    large = QImage();
+    write("c\xff\xfe.bmp", encoded(solid(Qt::green), "bmp"));
+    Form1& f = *form;
+    f.Form_Load();
+    ASSERT_EQ(f.Image3.Count(), 3);
+
+    auto near = [](forms::Color got, forms::Color want) {
+        return std::abs(forms::redOf(got) - forms::redOf(want)) <= 8 &&
+               std::abs(forms::greenOf(got) - forms::greenOf(want)) <= 8 &&
+               std::abs(forms::blueOf(got) - forms::blueOf(want)) <= 8;
+    };
+    for (int i : {0, 1}) {
+        EXPECT_FALSE(f.Image3(i).Picture().isNull()) << i;
+        f.Image3_Click(i);
+        for (int row : {0, 1}) {
+            EXPECT_TRUE(near(quarter(0, row), kRed)) << i << " " << std::hex << quarter(0, row);
+            EXPECT_TRUE(near(quarter(1, row), kBlue)) << i << " " << std::hex << quarter(1, row);
+        }
+    }
+    EXPECT_FALSE(f.Image3(2).Picture().isNull());
+    f.Image3_Click(2);
+    EXPECT_EQ(quarter(1, 1), kGreen);
 }

@@ -1,0 +1,40 @@
+#include "forms/metafile_header.h"
+
+namespace forms {
+
+namespace {
+
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kPlaceableBytes = 22;  // key, handle, box, inch, reserved, checksum
+constexpr std::size_t kHeaderBytes = 18;     // nine words
+
+std::uint16_t word(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+std::int16_t signedWord(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::int16_t>(word(b, at));
+}
+
+bool hasPlainHeader(std::span<const std::uint8_t> b) {
+    if (b.size() < kHeaderBytes) return false;
+    const std::uint16_t type = word(b, 0), headerWords = word(b, 2), version = word(b, 4);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+}
+
+bool hasPlaceableHeader(std::span<const std::uint8_t> b) {
+    if (b.size() < kPlaceableBytes) return false;
+    if ((word(b, 0) | std::uint32_t(word(b, 2)) << 16) != kPlaceableKey) return false;
+    std::uint16_t checksum = 0;  // the first ten words, XOR-ed
+    for (std::size_t at = 0; at < 20; at += 2) checksum ^= word(b, at);
+    const bool boxHasArea = signedWord(b, 10) > signedWord(b, 6) && signedWord(b, 12) > signedWord(b, 8);
+    return checksum == word(b, 20) && boxHasArea && word(b, 14) != 0;
+}
+
+}  // namespace
+
+bool hasMetafileHeader(std::span<const std::uint8_t> bytes) {
+    if (hasPlaceableHeader(bytes)) return hasPlainHeader(bytes.subspan(kPlaceableBytes));
+    return hasPlainHeader(bytes);
+}
+
+}  // namespace forms
