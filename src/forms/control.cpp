@@ -132,23 +132,23 @@ void Control::Move(float left, float top, float width, float height) {
     syncGeometry();
 }
 
+QRect Control::pixelGeometry() const {
+    const long x = std::lround(left_ / kTwipsPerPixel);
+    const long y = std::lround(top_ / kTwipsPerPixel);
+    const long w = std::lround((left_ + Width()) / kTwipsPerPixel) - x;
+    const long h = std::lround((top_ + Height()) / kTwipsPerPixel) - y;
+    return QRect(static_cast<int>(x), static_cast<int>(y), static_cast<int>(std::max(0L, w)),
+                 static_cast<int>(std::max(0L, h)));
+}
+
 void Control::syncGeometry() {
     if (!widget_) {
         invalidate();
         return;
     }
-    const long x = std::lround(left_ / kTwipsPerPixel);
-    const long y = std::lround(top_ / kTwipsPerPixel);
-    const long w = std::lround((left_ + Width()) / kTwipsPerPixel) - x;
-    const long h = std::lround((top_ + Height()) / kTwipsPerPixel) - y;
-    widget_->move(static_cast<int>(x), static_cast<int>(y));
-    const QSize size(static_cast<int>(std::max(0L, w)), static_cast<int>(std::max(0L, h)));
-    // A window with a fixed single border keeps the size the program gives
-    // it: the user cannot resize it (its layout is computed once).
-    if (kind_ == ControlKind::Form && borderStyle_ == 1 && !size.isEmpty())
-        widget_->setFixedSize(size);
-    else
-        widget_->resize(size);
+    const QRect r = pixelGeometry();
+    widget_->move(r.topLeft());
+    widget_->resize(r.size());
 }
 
 // --- Visibility, state ------------------------------------------------------

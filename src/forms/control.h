@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <functional>
 #include <string>
 #include <vector>
@@ -127,7 +128,11 @@ protected:
     virtual void syncWidget();
     // Runs on a container after a child control got its widget.
     virtual void childAttached() {}
-    void syncGeometry();
+    // Places and sizes the widget (or repaints the container of a windowless
+    // control) from the model's geometry.
+    virtual void syncGeometry();
+    // The model's geometry in pixels: the edges are rounded, not the size.
+    QRect pixelGeometry() const;
     void setWidget(QWidget* w) { widget_ = w; }
     // True while the parent form is being built: value changes fire nothing.
     bool eventsMuted() const;

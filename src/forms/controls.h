@@ -11,8 +11,7 @@
 
 #include "forms/control.h"
 #include "forms/rtf.h"
-
-class QTimer;
+#include "forms/timer.h"
 
 namespace forms {
 
@@ -202,30 +201,6 @@ public:
     explicit CommonDialog(std::string name, int index = -1);
     std::string DialogTitle, Filter, FileName, FileTitle;
     void setAction(int action);
-};
-
-// A timer. The live timer never runs faster than every 15 ms; tests call
-// tick() directly.
-class Timer : public Control {
-public:
-    explicit Timer(std::string name, int index = -1);
-    ~Timer() override;
-    // Enabled() tells whether the timer runs.
-    void setEnabled(bool e) override;
-    int Interval() const { return interval_; }
-    void setInterval(int ms);  // 0 stops the timer, as the run time does
-    // Runs the Timer event once.
-    void tick();
-    std::function<void()> TimerEvent;
-    // When false, no live timer runs (tests drive tick() themselves).
-    static void setLiveTimers(bool live);
-    // The live timer's period in ms; 0 while it does not run.
-    int livePeriodMs() const;
-
-private:
-    void restart();
-    int interval_ = 0;
-    QTimer* timer_ = nullptr;
 };
 
 }  // namespace forms

@@ -3,10 +3,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 
 #include "forms/guard.h"
 #include "forms/platform.h"
 #include "forms/qt_convert.h"
+#include "forms/timer.h"
 
 namespace forms {
 
@@ -19,7 +22,25 @@ public:
     explicit FormWindow(Form* form) : form_(form) {}
     void release() { form_ = nullptr; }
 
+    // Places the window so that its outer rectangle, frame included, is
+    // `outer`. A fixed size keeps the user from resizing it.
+    void setOuterGeometry(const QRect& outer, bool fixedSize) {
+        outer_ = outer;
+        fixedSize_ = fixedSize;
+        applyOuterGeometry();
+    }
+
 protected:
+    bool event(QEvent* e) override {
+        const bool done = QWidget::event(e);
+        // The frame is known only once the window manager has framed the
+        // window (it moves the window into its frame): the inner area then
+        // shrinks so that the outer size stays as the program set it.
+        if ((e->type() == QEvent::Move || e->type() == QEvent::Show) && frameMargins() != appliedMargins_)
+            applyOuterGeometry();
+        return done;
+    }
+
     void closeEvent(QCloseEvent* e) override {
         int cancel = 0;
         if (form_ && form_->Unload) runFromQt([&] { form_->Unload(cancel); });
@@ -30,7 +51,23 @@ protected:
     }
 
 private:
+    QMargins frameMargins() const { return windowHandle() ? windowHandle()->frameMargins() : QMargins(); }
+
+    void applyOuterGeometry() {
+        appliedMargins_ = frameMargins();
+        const QRect inner = outer_ - appliedMargins_;
+        const QSize size(std::max(0, inner.width()), std::max(0, inner.height()));
+        move(outer_.topLeft());  // a window's position is its frame's
+        if (fixedSize_ && !size.isEmpty())
+            setFixedSize(size);
+        else
+            resize(size);
+    }
+
     Form* form_;
+    QRect outer_;
+    bool fixedSize_ = false;
+    QMargins appliedMargins_;
 };
 
 }  // namespace
@@ -56,6 +93,12 @@ void Form::syncWidget() {
     if (!widget_) return;
     widget_->setWindowTitle(toQString(caption_));
     if (!visible_) widget_->hide();
+}
+
+void Form::syncGeometry() {
+    // A window with a fixed single border keeps the size the program gives
+    // it: the user cannot resize it (its layout is computed once).
+    if (auto* w = dynamic_cast<FormWindow*>(widget_)) w->setOuterGeometry(pixelGeometry(), borderStyle_ == 1);
 }
 
 void Form::setCaption(const std::string& c) {
@@ -90,7 +133,9 @@ void Form::Show() {
     }
     widget_->repaint();
     // Let the window system map and paint the window now, so it is seen while
-    // the program goes on working; the user's input waits for the event loop.
+    // the program goes on working; the user's input and the timers wait for
+    // the event loop.
+    TimerTickHold noTicks;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -17,13 +17,14 @@ public:
 
     void setCaption(const std::string& c) override;  // the window title
 
-    // Shows the window (non-modal) and repaints it.
+    // Shows the window (non-modal) and repaints it; no timer ticks meanwhile.
     void Show();
     // Repaints the window and its controls now.
     void Refresh();
 
-    // Window geometry in twips. The window is placed on the screen at
-    // Left/Top (twips / 15 pixels) and sized to Width x Height.
+    // Window geometry in twips. Left, Top, Width and Height are the outer
+    // rectangle, frame and title bar included (twips / 15 pixels on the
+    // screen); the inner area is what the window manager's frame leaves.
     Control* ActiveControl() const { return active_; }
     void setActiveControl(Control* c) { active_ = c; }
 
@@ -48,6 +49,7 @@ public:
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
+    void syncGeometry() override;
 
 private:
     Control* active_ = nullptr;

@@ -6,27 +6,21 @@ namespace forms {
 
 namespace {
 
-// Keys of the numeric keypad. With Num Lock on Qt reports digits, with it
-// off the navigation keys; the program sees the digit codes either way.
+// Keys of the numeric keypad that have codes of their own. With Num Lock on
+// Qt reports the digits and the decimal point; with it off the same keys
+// come as the navigation keys (Left, Home, Insert, Delete, Clear...), which
+// keep the codes of the main block's keys.
 int keypadKey(int k) {
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return 96 + (k - Qt::Key_0);
     switch (k) {
-        case Qt::Key_0: case Qt::Key_Insert: return 96;
-        case Qt::Key_1: case Qt::Key_End: return 97;
-        case Qt::Key_2: case Qt::Key_Down: return 98;
-        case Qt::Key_3: case Qt::Key_PageDown: return 99;
-        case Qt::Key_4: case Qt::Key_Left: return 100;
-        case Qt::Key_5: case Qt::Key_Clear: return 101;
-        case Qt::Key_6: case Qt::Key_Right: return 102;
-        case Qt::Key_7: case Qt::Key_Home: return 103;
-        case Qt::Key_8: case Qt::Key_Up: return 104;
-        case Qt::Key_9: case Qt::Key_PageUp: return 105;
         case Qt::Key_Asterisk: return 106;
         case Qt::Key_Plus: return 107;
         case Qt::Key_Minus: return 109;
-        case Qt::Key_Period: case Qt::Key_Comma: case Qt::Key_Delete: return 110;
+        // The decimal point, whichever separator the keyboard layout gives it.
+        case Qt::Key_Period: case Qt::Key_Comma: return 110;
         case Qt::Key_Slash: return 111;
         case Qt::Key_Enter: case Qt::Key_Return: return 13;
-        default: return -1;  // not a keypad key after all
+        default: return -1;  // a navigation key, coded as on the main block
     }
 }
 

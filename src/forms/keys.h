@@ -1,15 +1,17 @@
 // Translation of Qt key events into the key codes and shift mask the
 // handlers receive: Windows virtual-key numbers (arrows 37-40, F2 113,
-// keypad digits 97-105 with Num Lock on or off, letters 65-90 whatever the
-// shift), and the mask 1 Shift + 2 Ctrl + 4 Alt.
+// letters 65-90 whatever the shift; the keypad gives its digits 96-105 and
+// decimal point 110 with Num Lock on, the navigation keys' codes with it
+// off), and the mask 1 Shift + 2 Ctrl + 4 Alt.
 #pragma once
 
 namespace forms {
 
 // qtKey is a Qt::Key value, keypad true when the key is on the numeric
-// keypad. Returns 0 for a key without a virtual-key code. "-" maps to 189
-// (or 109 on the keypad) and "." to 190 (110 on the keypad): never Insert
-// (45) or Delete (46).
+// keypad (Qt::KeypadModifier). Returns 0 for a key without a virtual-key
+// code. "-" maps to 189 (or 109 on the keypad) and "." to 190 (110 on the
+// keypad): never Insert (45) or Delete (46), which the keypad gives only as
+// its 0 and decimal point with Num Lock off.
 int virtualKey(int qtKey, bool keypad);
 
 // qtModifiers is a Qt::KeyboardModifiers value.

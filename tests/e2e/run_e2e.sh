@@ -14,6 +14,7 @@
 #   key KEY...                   xdotool key names sent to the program's window
 #   type_text TEXT               types text into the program's window
 #   click X Y [BUTTON]           mouse click at screen position (1 left, 3 right)
+#   start_program                starts the program again (ends the running one)
 #   fail MESSAGE                 stops the test with a message
 set -euo pipefail
 
@@ -22,7 +23,7 @@ PROGRAM=$(cd "$(dirname "$PROGRAM")" && pwd)/$(basename "$PROGRAM")
 SCREEN_W=1024
 SCREEN_H=768
 
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool import convert openbox xwininfo; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool missing"
     exit 77
@@ -58,6 +59,7 @@ convert -size 4000x6000 xc:'rgb(255,255,0)' -size 4000x6000 xc:'rgb(255,0,255)' 
 chmod 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime"
 XVFB_PID=""
+WM_PID=""
 PROGRAM_PID=""
 WIN=""
 SHOT_COUNT=0
@@ -68,9 +70,10 @@ STATUS=1
 finish() {
   local rc=$?
   ((STATUS == 0)) && rc=0
-  if [[ -n "$PROGRAM_PID" ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-    kill "$PROGRAM_PID" 2>/dev/null || true
-    wait "$PROGRAM_PID" 2>/dev/null || true
+  stop_program
+  if [[ -n "$WM_PID" ]]; then
+    kill "$WM_PID" 2>/dev/null || true
+    wait "$WM_PID" 2>/dev/null || true
   fi
   if [[ -n "$XVFB_PID" ]]; then
     kill "$XVFB_PID" 2>/dev/null || true
@@ -194,18 +197,32 @@ program_alive() {
   kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program exited early"
 }
 
+# --- Program -------------------------------------------------------------------
+# Starts the program (ending one that runs) and waits for its visible window.
+start_program() {
+  stop_program
+  (cd "$WORK" && exec env LUMADRAW_SCREEN="${SCREEN_W}x${SCREEN_H}" \
+    LUMADRAW_BACKGROUNDS="$WORK/backgrounds" "$PROGRAM") >>"$WORK/program.log" 2>&1 &
+  PROGRAM_PID=$!
+  WIN=$(timeout 20 xdotool search --sync --onlyvisible --name 'Lumadraw|VRK' 2>/dev/null | head -n 1) || true
+  [[ -n "$WIN" ]] || { program_alive; fail "no visible Lumadraw window within 20 s"; }
+  echo "window $WIN is visible"
+}
+
+stop_program() {
+  if [[ -n "$PROGRAM_PID" ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+    kill "$PROGRAM_PID" 2>/dev/null || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+  fi
+  PROGRAM_PID=""
+}
+
 # --- Start ---------------------------------------------------------------------
 start_xvfb
 echo "Xvfb on $DISPLAY"
-
-(cd "$WORK" && exec env LUMADRAW_SCREEN="${SCREEN_W}x${SCREEN_H}" \
-  LUMADRAW_BACKGROUNDS="$WORK/backgrounds" "$PROGRAM") >"$WORK/program.log" 2>&1 &
-PROGRAM_PID=$!
-
-WIN=$(timeout 20 xdotool search --sync --onlyvisible --name 'Lumadraw|VRK' 2>/dev/null | head -n 1) || true
-[[ -n "$WIN" ]] || { program_alive; fail "no visible Lumadraw window within 20 s"; }
-echo "window $WIN is visible"
-# No window manager runs in Xvfb: give the window the keyboard focus directly.
+start_program
+# No window manager runs in Xvfb (until the window frame checks start one):
+# give the window the keyboard focus directly.
 xdotool windowfocus "$WIN" 2>/dev/null || true
 
 # --- Checks --------------------------------------------------------------------
