@@ -51,7 +51,7 @@ Control::~Control() {
     if (container_) {
         auto& siblings = container_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-        if (!widget_) container_->invalidate();  // a windowless control leaves the picture
+        container_->updateArea(shownArea_);  // a windowless control leaves the picture
     }
     if (widget_) {
         if (EventBridge* bridge = EventBridge::of(widget_)) bridge->release();
@@ -73,9 +73,9 @@ void Control::attach(Control* container) {
     if (QWidget* w = createWidget(host)) {
         adoptWidget(w);
         syncWidget();
-        if (container_) container_->childAttached();
-    } else if (container_) {
-        container_->invalidate();
+        if (container_) container_->childAttached(*this);
+    } else {
+        invalidate();
     }
 }
 
@@ -125,6 +125,14 @@ void Control::setHeight(float v) {
 void Control::Move(float left, float top, float width, float height) {
     left_ = left;
     top_ = top;
+    if (kind_ == ControlKind::Line || kind_ == ControlKind::Shape) {
+        // A windowless control repaints its old and new place once, not
+        // the half-moved places between.
+        width_ = width;
+        height_ = height;
+        invalidate();
+        return;
+    }
     // Through the virtual setters, so controls that react to their size
     // (a picture box's image) see the change.
     setWidth(width);
@@ -274,10 +282,18 @@ void Control::copyFrom(const Control& o) {
 }
 
 void Control::invalidate() {
-    if (widget_)
+    if (widget_) {
         widget_->update();
-    else if (container_ && container_->widget_)
-        container_->widget_->update();
+        return;
+    }
+    const QRect now = visible_ && container_ ? area() : QRect();
+    const QRegion dirty = QRegion(shownArea_) + now;
+    shownArea_ = now;
+    if (container_) container_->updateArea(dirty);
+}
+
+void Control::updateArea(const QRegion& r) {
+    if (widget_ && !r.isEmpty()) widget_->update(r);
 }
 
 // --- Widget projection ------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <string>
 #include <vector>
@@ -117,17 +118,23 @@ public:
     // containers).
     virtual QWidget* childHost() const { return widget_; }
 
-    // Asks the container to repaint (windowless controls) or the widget to
-    // update itself from the model.
+    // Asks the widget to update itself from the model; a windowless control
+    // asks its container to repaint where it was shown and where it shows now.
     void invalidate();
+
+    // The pixels a windowless control may paint on its container, in the
+    // container's pixels; empty for controls that paint nothing there.
+    virtual QRect area() const { return {}; }
 
 protected:
     // Creates the widget inside `parent`; windowless controls create none.
     virtual QWidget* createWidget(QWidget* parent);
     // Pushes the model's properties into the widget.
     virtual void syncWidget();
-    // Runs on a container after a child control got its widget.
-    virtual void childAttached() {}
+    // Runs on a container after `child` got its widget.
+    virtual void childAttached(Control& child) { (void)child; }
+    // Repaints the part `r` (pixels) of the widget.
+    virtual void updateArea(const QRegion& r);
     // Places and sizes the widget (or repaints the container of a windowless
     // control) from the model's geometry.
     virtual void syncGeometry();
@@ -161,6 +168,10 @@ protected:
 private:
     friend class EventBridge;
     void syncCursor();
+
+    // Where a windowless control was last shown on its container (empty
+    // while hidden): the part to repaint when it changes or goes.
+    QRect shownArea_;
 };
 
 }  // namespace forms

@@ -149,6 +149,13 @@ inline int fillCorridor(uint32_t* row, long step, int rows, int xl, int xr, int 
 }  // namespace
 
 long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y, uint32_t fill) {
+    FillBounds unused;
+    return floodFill(pixels, width, height, stride, x, y, fill, unused);
+}
+
+long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y, uint32_t fill,
+               FillBounds& bounds) {
+    bounds = FillBounds();
     if (!pixels || width <= 0 || height <= 0 || x < 0 || y < 0 || x >= width || y >= height) return 0;
     uint32_t* const seedRow = pixels + static_cast<long>(y) * stride;
     const uint32_t old = seedRow[x];
@@ -164,6 +171,15 @@ long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y
     const int seedLeft = fillLeft(seedRow, x, old, fill);
     const int seedEnd = fillRight(seedRow, x, width, old, fill);
     long changed = seedEnd - seedLeft;
+    // Every filled run widens the bounds; a corridor's rows all lie within
+    // the columns of its first.
+    int minX = seedLeft, maxX = seedEnd - 1, minY = y, maxY = y;
+    auto filledRows = [&](int x0, int x1, int y0, int y1) {
+        minX = x0 < minX ? x0 : minX;
+        maxX = x1 > maxX ? x1 : maxX;
+        minY = y0 < minY ? y0 : minY;
+        maxY = y1 > maxY ? y1 : maxY;
+    };
     push(y + 1, seedLeft, seedEnd - 1, 1);
     push(y - 1, seedLeft, seedEnd - 1, -1);
 
@@ -180,6 +196,8 @@ long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y
             const int done = fillCorridor(row, s.dy * static_cast<long>(stride), rows, s.xl, s.xr, width, old, fill);
             if (done) {
                 changed += static_cast<long>(done) * (s.xr - s.xl + 1);
+                const int lastRow = s.y + (done - 1) * s.dy;
+                filledRows(s.xl, s.xr, s.dy > 0 ? s.y : lastRow, s.dy > 0 ? lastRow : s.y);
                 if (done == rows) break;
                 s.y += done * s.dy;
                 row = pixels + static_cast<long>(s.y) * stride;
@@ -197,6 +215,7 @@ long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y
             }
             const int end = fillRight(row, l, width, old, fill);
             changed += end - l;
+            filledRows(left, end - 1, s.y, s.y);
             if (end - 1 > s.xr) {
                 push(s.y - s.dy, s.xr + 1, end - 1, -s.dy);
             } else if (end + 1 <= s.xr) {
@@ -209,6 +228,7 @@ long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y
             s = {next, left, end - 1, s.dy};
         }
     }
+    bounds = {minX, minY, maxX, maxY};
     return changed;
 }
 

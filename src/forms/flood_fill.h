@@ -13,4 +13,13 @@ namespace forms {
 // colour, changes nothing. Returns the number of pixels changed.
 long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y, uint32_t fill);
 
+// The smallest rectangle holding every changed pixel (inclusive bounds).
+struct FillBounds {
+    int left = 0, top = 0, right = -1, bottom = -1;
+};
+// The same fill, also giving the bounds of what it changed (left > right
+// when nothing changed).
+long floodFill(uint32_t* pixels, int width, int height, int stride, int x, int y, uint32_t fill,
+               FillBounds& bounds);
+
 }  // namespace forms

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "forms/flood_fill.h"
 #include "forms/qt_convert.h"
@@ -88,6 +89,10 @@ private:
     const PictureBox* box_;
 };
 
+// Labels and images are drawn controls: they lie beneath the box's Lines
+// and Shapes.
+bool isDrawnKind(ControlKind k) { return k == ControlKind::Label || k == ControlKind::Image; }
+
 class PictureView : public QWidget {
 public:
     PictureView(const PictureBox* box, QWidget* parent) : QWidget(parent), box_(box) {
@@ -105,13 +110,36 @@ public:
     // The layer goes above every label and image, and every windowed child
     // above the layer, each group keeping its own order.
     void restack() {
+        if (!box_) return;
+        std::unordered_set<const QWidget*> drawn;
+        for (const Control* c : box_->Children())
+            if (c->widget() && isDrawnKind(c->Kind())) drawn.insert(c->widget());
         layer_->raise();
         const QObjectList kids = children();  // bottom first
         for (QObject* o : kids) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (!w || w == layer_ || isDrawnControl(w)) continue;
-            w->raise();
+            if (w && w != layer_ && !drawn.count(w)) w->raise();
         }
+    }
+
+    // Places a new child's widget (Qt made it the topmost child): a label or
+    // image goes just beneath the layer, a windowed control stays on top.
+    void placeNewChild(QWidget* w, ControlKind kind) {
+        if (isDrawnKind(kind)) w->stackUnder(layer_);
+    }
+
+    // Asks for `r` to be repainted, and remembers it for repaintChanged().
+    void markChanged(const QRegion& r) {
+        const QRegion part = r & rect();
+        if (part.isEmpty()) return;
+        changed_ += part;
+        update(part);
+    }
+    // Repaints now what changed since the last paint.
+    void repaintChanged() {
+        if (changed_.isEmpty()) return;
+        repaint(changed_);
+        changed_ = QRegion();
     }
 
 protected:
@@ -120,16 +148,10 @@ protected:
         QWidget::resizeEvent(e);
     }
     void paintEvent(QPaintEvent* e) override {
+        changed_ -= e->region();
         if (!box_) return;
         QPainter p(this);
-        const QImage& image = box_->canvas();
-        const QRect shown = QRect(0, 0, pixelSize(box_->Width()), pixelSize(box_->Height())) & image.rect();
-        for (const QRect& r : e->region()) {
-            const QRect part = r & shown;
-            if (!part.isEmpty()) p.drawImage(part.topLeft(), image, part);
-        }
-        const QColor back = toQColor(box_->BackColor());
-        for (const QRect& r : e->region() - QRegion(shown)) p.fillRect(r, back);
+        box_->paint(p, e->region());
         if (box_->BorderStyle() == 1) {
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(Qt::NoBrush);
@@ -138,38 +160,43 @@ protected:
     }
 
 private:
-    // A child widget that shows a label or an image of this box.
-    bool isDrawnControl(QWidget* w) const {
-        if (!box_) return false;
-        for (const Control* c : box_->Children())
-            if (c->widget() == w) return c->Kind() == ControlKind::Label || c->Kind() == ControlKind::Image;
-        return false;  // not yet attached: a new control is placed when its kind is known
-    }
-
     const PictureBox* box_;
     WindowlessLayer* layer_ = nullptr;
+    QRegion changed_;  // asked to repaint, not painted yet
 };
+
+PictureView* viewOf(QWidget* w) { return dynamic_cast<PictureView*>(w); }
+
+// Text is measured on an image like the persistent one (the same
+// resolution), which may not exist yet.
+const QImage& textDevice() {
+    static const QImage device(1, 1, QImage::Format_RGB32);
+    return device;
+}
 
 }  // namespace
 
-PictureBox::PictureBox(std::string name, int index) : Control(ControlKind::PictureBox, std::move(name), index) {
-    image_ = QImage(1, 1, QImage::Format_RGB32);
-    clearImage();
-}
+PictureBox::PictureBox(std::string name, int index) : Control(ControlKind::PictureBox, std::move(name), index) {}
 
 PictureBox::~PictureBox() {
     // The base deletes the widget; it must not paint a half-destroyed box.
-    if (auto* view = dynamic_cast<PictureView*>(widget_)) view->release();
+    if (auto* view = viewOf(widget_)) view->release();
 }
 
 QWidget* PictureBox::createWidget(QWidget* parent) { return new PictureView(this, parent); }
 
 void PictureBox::syncWidget() { Control::syncWidget(); }
 
-void PictureBox::childAttached() { restack(); }
+void PictureBox::childAttached(Control& child) {
+    if (auto* view = viewOf(widget_)) view->placeNewChild(child.widget(), child.Kind());
+}
+
+void PictureBox::updateArea(const QRegion& r) {
+    if (auto* view = viewOf(widget_)) view->markChanged(r);
+}
 
 void PictureBox::restack() {
-    if (auto* view = dynamic_cast<PictureView*>(widget_)) view->restack();
+    if (auto* view = viewOf(widget_)) view->restack();
 }
 
 void PictureBox::copyFrom(const Control& other) {
@@ -186,29 +213,68 @@ void PictureBox::copyFrom(const Control& other) {
     drawn_ = false;
     resizeImage();
     clearImage();
-    repaintArea(image_.rect());
+    updateArea(drawableRect());
 }
 
 // --- The persistent image -----------------------------------------------------
 
-QRect PictureBox::drawableRect() const {
-    return QRect(0, 0, pixelSize(width_), pixelSize(height_)) & image_.rect();
+QRect PictureBox::drawableRect() const { return QRect(0, 0, pixelSize(width_), pixelSize(height_)); }
+
+void PictureBox::paintBackground(QPainter& p, const QRect& r) const {
+    p.fillRect(r, toQColor(backColor_));
+    const QRect part = r & picture_.rect();
+    if (!part.isEmpty()) p.drawImage(part.topLeft(), picture_, part);
 }
 
-void PictureBox::repaintArea(const QRect& r) {
-    if (widget_ && !r.isEmpty()) widget_->update(r);
+QImage PictureBox::backgroundPart(const QRect& r) const {
+    QImage part(r.size(), QImage::Format_RGB32);
+    if (part.isNull()) throw RuntimeError("Out of memory");
+    QPainter p(&part);
+    p.translate(-r.topLeft());
+    paintBackground(p, r);
+    return part;
+}
+
+void PictureBox::paint(QPainter& p, const QRegion& region) const {
+    const QRect shown = drawableRect();
+    for (const QRect& r : region) {
+        const QRect part = r & shown;
+        if (part.isEmpty()) continue;
+        if (image_.isNull())
+            paintBackground(p, part);
+        else
+            p.drawImage(part.topLeft(), image_, part);
+    }
+    const QColor back = toQColor(backColor_);
+    for (const QRect& r : region - QRegion(shown)) p.fillRect(r, back);
+}
+
+QImage& PictureBox::drawingImage() {
+    if (image_.isNull()) {
+        const QSize size(std::max(1, pixelSize(width_)), std::max(1, pixelSize(height_)));
+        image_ = QImage(size, QImage::Format_RGB32);
+        if (image_.isNull()) throw RuntimeError("Out of memory");
+        const bool drawn = drawn_;
+        clearImage();
+        drawn_ = drawn;
+    }
+    return image_;
+}
+
+QImage& PictureBox::canvas() {
+    drawn_ = true;
+    return drawingImage();
 }
 
 void PictureBox::clearImage() {
-    image_.fill(toQColor(backColor_));
-    if (!picture_.isNull()) {
-        QPainter p(&image_);
-        p.drawImage(0, 0, picture_);
-    }
     drawn_ = false;
+    if (image_.isNull()) return;
+    QPainter p(&image_);
+    paintBackground(p, image_.rect());
 }
 
 void PictureBox::resizeImage() {
+    if (image_.isNull()) return;
     const int w = std::max(1, pixelSize(width_)), h = std::max(1, pixelSize(height_));
     if (image_.width() == w && image_.height() == h) return;
     QImage next(w, h, QImage::Format_RGB32);
@@ -222,7 +288,7 @@ void PictureBox::resizeImage() {
         p.drawImage(0, 0, next);
         drawn_ = true;
     }
-    repaintArea(image_.rect());
+    updateArea(image_.rect());
 }
 
 void PictureBox::setWidth(float v) {
@@ -245,12 +311,13 @@ void PictureBox::setPicture(const QImage& p) {
     drawn_ = false;
     resizeImage();
     clearImage();
-    repaintArea(image_.rect());
+    updateArea(drawableRect());
 }
 
 QImage PictureBox::Image() const {
     const QRect r = drawableRect();
     if (r.isEmpty()) return QImage();
+    if (image_.isNull()) return backgroundPart(r);
     return r == image_.rect() ? image_ : image_.copy(r);
 }
 
@@ -262,11 +329,11 @@ void PictureBox::setBackColor(Color c) {
 void PictureBox::Cls() {
     clearImage();
     currentX_ = currentY_ = 0;
-    repaintArea(image_.rect());
+    updateArea(drawableRect());
 }
 
 void PictureBox::Refresh() {
-    if (widget_) widget_->repaint();
+    if (auto* view = viewOf(widget_)) view->repaintChanged();
 }
 
 // --- Scale ----------------------------------------------------------------------
@@ -302,7 +369,7 @@ QPoint PictureBox::toPixel(float x, float y) const { return QPoint(pixelCoord(to
 void PictureBox::Line(float x1, float y1, float x2, float y2, Color color) {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         setDrawPen(p, toQColor(color == -1 ? foreColor_ : color), drawWidth_);
         // A line of no length still paints its point, DrawWidth wide.
         if (a == b)
@@ -314,7 +381,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Color color) {
     currentX_ = x2;
     currentY_ = y2;
     const int m = drawWidth_ / 2 + 2;
-    repaintArea(QRect(a, b).normalized().adjusted(-m, -m, m, m));
+    updateArea(QRect(a, b).normalized().adjusted(-m, -m, m, m));
 }
 
 void PictureBox::Box(float x1, float y1, float x2, float y2, Color color, bool filled) {
@@ -324,7 +391,7 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, Color color, bool f
     // w x h covers w + 1 x h + 1 pixels.
     const QRect r(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
     {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         setDrawPen(p, c, drawWidth_);
         p.setBrush(filled ? QBrush(c) : QBrush(Qt::NoBrush));
         p.drawRect(r);
@@ -333,7 +400,7 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, Color color, bool f
     currentX_ = x2;
     currentY_ = y2;
     const int m = drawWidth_ / 2 + 2;
-    repaintArea(r.adjusted(-m, -m, m, m));
+    updateArea(r.adjusted(-m, -m, m, m));
 }
 
 void PictureBox::Ellipse(float x, float y, float w, float h, Color color, bool filled) {
@@ -341,23 +408,24 @@ void PictureBox::Ellipse(float x, float y, float w, float h, Color color, bool f
     const QColor c = toQColor(color == -1 ? foreColor_ : color);
     const QRect r(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
     {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         setDrawPen(p, c, drawWidth_);
         p.setBrush(filled ? QBrush(c) : QBrush(Qt::NoBrush));
         p.drawEllipse(r);
     }
     drawn_ = true;
     const int m = drawWidth_ / 2 + 2;
-    repaintArea(r.adjusted(-m, -m, m, m));
+    updateArea(r.adjusted(-m, -m, m, m));
 }
 
 void PictureBox::PSet(float x, float y, Color color) {
     const QPoint a = toPixel(x, y);
     const QColor c = toQColor(color == -1 ? foreColor_ : color);
     if (drawWidth_ <= 1) {
-        if (image_.rect().contains(a)) image_.setPixel(a, c.rgb());
+        QImage& image = drawingImage();
+        if (image.rect().contains(a)) image.setPixel(a, c.rgb());
     } else {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         setDrawPen(p, c, drawWidth_);
         p.drawPoint(a);
     }
@@ -365,23 +433,23 @@ void PictureBox::PSet(float x, float y, Color color) {
     currentX_ = x;
     currentY_ = y;
     const int m = drawWidth_ / 2 + 2;
-    repaintArea(QRect(a, a).adjusted(-m, -m, m, m));
+    updateArea(QRect(a, a).adjusted(-m, -m, m, m));
 }
 
 Color PictureBox::Point(float x, float y) const {
     const QPoint a = toPixel(x, y);
     if (!drawableRect().contains(a)) return -1;
-    const QRgb v = image_.pixel(a);
+    const QRgb v = image_.isNull() ? backgroundPart(QRect(a, QSize(1, 1))).pixel(0, 0) : image_.pixel(a);
     return rgb(qRed(v), qGreen(v), qBlue(v));
 }
 
 void PictureBox::Print(const std::string& text) {
     const QFont font = printFont(font_);
-    const QFontMetrics fm(font, &image_);
+    const QFontMetrics fm(font, &textDevice());
     const QString t = QString::fromStdString(text);
     const QPoint at = toPixel(currentX_, currentY_);
     {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         p.setRenderHint(QPainter::TextAntialiasing, false);
         p.setFont(font);
         p.setPen(toQColor(foreColor_));
@@ -392,17 +460,17 @@ void PictureBox::Print(const std::string& text) {
     currentY_ += scaleMode_ == kScalePixels ? static_cast<float>(fm.height())
                                             : static_cast<float>(fm.height()) * kTwipsPerPixel;
     // Glyphs may overhang their advance a little (italic, wide faces).
-    repaintArea(QRect(at.x() - fm.maxWidth(), at.y(), fm.horizontalAdvance(t) + 2 * fm.maxWidth(), fm.height()));
+    updateArea(QRect(at.x() - fm.maxWidth(), at.y(), fm.horizontalAdvance(t) + 2 * fm.maxWidth(), fm.height()));
 }
 
 float PictureBox::TextHeight(const std::string&) const {
-    const QFontMetrics fm(printFont(font_), &image_);
+    const QFontMetrics fm(printFont(font_), &textDevice());
     const float px = static_cast<float>(fm.height());
     return scaleMode_ == kScalePixels ? px : px * kTwipsPerPixel;
 }
 
 float PictureBox::TextWidth(const std::string& text) const {
-    const QFontMetrics fm(printFont(font_), &image_);
+    const QFontMetrics fm(printFont(font_), &textDevice());
     const float px = static_cast<float>(fm.horizontalAdvance(QString::fromStdString(text)));
     return scaleMode_ == kScalePixels ? px : px * kTwipsPerPixel;
 }
@@ -415,23 +483,25 @@ void PictureBox::PaintPicture(const QImage& pic, float dx, float dy, float dw, f
     const QRectF source(sx / kTwipsPerPixel, sy / kTwipsPerPixel, sw / kTwipsPerPixel, sh / kTwipsPerPixel);
     if (target.isEmpty() || !(source.width() > 0) || !(source.height() > 0)) return;
     {
-        QPainter p(&image_);
+        QPainter p(&drawingImage());
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         p.drawImage(QRectF(target), pic, source);
     }
     drawn_ = true;
-    repaintArea(target);
+    updateArea(target);
 }
 
 void PictureBox::FloodFill(float x, float y) {
     const QPoint a = toPixel(x, y);
     if (!drawableRect().contains(a)) return;
     const uint32_t fill = toQColor(fillColor_).rgb();
-    const long changed = floodFill(reinterpret_cast<uint32_t*>(image_.bits()), image_.width(), image_.height(),
-                                   static_cast<int>(image_.bytesPerLine() / 4), a.x(), a.y(), fill);
+    QImage& image = drawingImage();
+    FillBounds b;
+    const long changed = floodFill(reinterpret_cast<uint32_t*>(image.bits()), image.width(), image.height(),
+                                   static_cast<int>(image.bytesPerLine() / 4), a.x(), a.y(), fill, b);
     if (changed > 0) {
         drawn_ = true;
-        repaintArea(image_.rect());
+        updateArea(QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)));
     }
 }
 

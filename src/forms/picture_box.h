@@ -6,9 +6,12 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <string>
 
 #include "forms/control.h"
+
+class QPainter;
 
 namespace forms {
 
@@ -20,6 +23,10 @@ public:
     // AutoRedraw: drawing goes into a persistent image kept at the box's
     // pixel size; Image() snapshots it. Without AutoRedraw the image still
     // exists (drawing is kept), which only differs in when it is repainted.
+    // The image is made when something is first drawn: until then the box
+    // shows (and Image() and Point() answer) its background, BackColor with
+    // the Picture over it, so a panel never drawn on holds no image.
+    bool holdsImage() const { return !image_.isNull(); }
     bool AutoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool v) { autoRedraw_ = v; }
     // AutoSize: setting Picture resizes the box to the picture.
@@ -90,20 +97,22 @@ public:
     // fill, 4-connected). Off the image, or when the fill colour already is
     // the colour there, nothing happens.
     void FloodFill(float x, float y);
-    // Repaints the widget now.
+    // Repaints now what changed since the widget was last painted: what was
+    // drawn and where the Lines and Shapes moved.
     void Refresh();
     // Puts the Lines and Shapes above the box's labels and images and below
     // its windowed controls (after the controls' widgets were reordered).
     void restack();
 
-    // The persistent image itself, for drawing code of the program that
-    // needs a QPainter (the replay, the flood fill). Call Refresh() after.
-    // What is drawn through it is kept when the box is resized.
-    QImage& canvas() {
-        drawn_ = true;
-        return image_;
-    }
-    const QImage& canvas() const { return image_; }
+    // The persistent image itself (made now if nothing was drawn yet), for
+    // drawing code of the program that needs a QPainter (the replay, the
+    // flood fill). Call Refresh() after. What is drawn through it is kept
+    // when the box is resized.
+    QImage& canvas();
+
+    // Paints what the box shows in `region` (its pixels): the image, or the
+    // background while nothing was drawn, and BackColor beyond the image.
+    void paint(QPainter& p, const QRegion& region) const;
 
     // Converts a coordinate of the current scale into (fractional) pixels.
     double toPixels(float v) const;
@@ -117,22 +126,27 @@ public:
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
-    void childAttached() override;
+    void childAttached(Control& child) override;
+    void updateArea(const QRegion& r) override;
 
 private:
-    // Sizes the persistent image to the box: the background (BackColor and
-    // Picture) with what was drawn kept at the top left.
+    // The persistent image, made (as the background) when first needed.
+    QImage& drawingImage();
+    // Sizes the persistent image, if there is one, to the box: the
+    // background with what was drawn kept at the top left.
     void resizeImage();
-    // Resets the persistent image to BackColor with the Picture over it.
+    // Resets the persistent image to the background.
     void clearImage();
+    // Paints BackColor with the Picture over it in `r` (pixels).
+    void paintBackground(QPainter& p, const QRect& r) const;
+    // The part `r` of the background as an image of its own.
+    QImage backgroundPart(const QRect& r) const;
     // The part of the image the box shows (its model size in pixels).
     QRect drawableRect() const;
-    // Asks the widget to repaint `r` (pixels).
-    void repaintArea(const QRect& r);
 
     bool autoRedraw_ = false, autoSize_ = false;
     QImage picture_;
-    QImage image_;
+    QImage image_;  // null until something is drawn
     int scaleMode_ = kScaleTwips;
     int drawWidth_ = 1;
     int fillStyle_ = 1;

@@ -8,7 +8,6 @@
 
 #include <QPainter>
 #include <QPen>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -72,12 +71,6 @@ int checkedWidth(int w) {
     return w;
 }
 
-// Repaints `area` of the container's surface; nothing to do when the
-// control is hidden (it was not painted and will not be).
-void repaint(const Control& c, const QRect& area) {
-    if (!c.Visible() || !c.Container()) return;
-    if (QWidget* w = c.Container()->widget()) w->update(area);
-}
 
 }  // namespace
 
@@ -90,40 +83,33 @@ QRect Line::area() const {
     return QRect(QPoint(px(x1_), px(y1_)), QPoint(px(x2_), px(y2_))).normalized().adjusted(-m, -m, m, m);
 }
 
-void Line::changed(const QRect& before) { repaint(*this, before.united(area())); }
-
 void Line::setX1(float v) {
-    const QRect before = area();
     x1_ = v;
-    changed(before);
+    invalidate();
 }
 void Line::setY1(float v) {
-    const QRect before = area();
     y1_ = v;
-    changed(before);
+    invalidate();
 }
 void Line::setX2(float v) {
-    const QRect before = area();
     x2_ = v;
-    changed(before);
+    invalidate();
 }
 void Line::setY2(float v) {
-    const QRect before = area();
     y2_ = v;
-    changed(before);
+    invalidate();
 }
 void Line::setBorderColor(Color c) {
     borderColor_ = c;
-    changed(area());
+    invalidate();
 }
 void Line::setBorderWidth(int w) {
-    const QRect before = area();
     borderWidth_ = checkedWidth(w);
-    changed(before);
+    invalidate();
 }
 void Line::setLineStyle(int s) {
     lineStyle_ = s;
-    changed(area());
+    invalidate();
 }
 
 void Line::copyFrom(const Control& other) {
@@ -179,33 +165,29 @@ QRect Shape::area() const {
     return outlineRect(*this, shape_).normalized().adjusted(-m, -m, m, m);
 }
 
-void Shape::changed(const QRect& before) { repaint(*this, before.united(area())); }
-
 void Shape::setShapeKind(int s) {
-    const QRect before = area();
     shape_ = s;
-    changed(before);
+    invalidate();
 }
 void Shape::setFillStyle(int s) {
     fillStyle_ = s;
-    changed(area());
+    invalidate();
 }
 void Shape::setFillColor(Color c) {
     fillColor_ = c;
-    changed(area());
+    invalidate();
 }
 void Shape::setBorderColor(Color c) {
     borderColor_ = c;
-    changed(area());
+    invalidate();
 }
 void Shape::setBorderWidth(int w) {
-    const QRect before = area();
     borderWidth_ = checkedWidth(w);
-    changed(before);
+    invalidate();
 }
 void Shape::setLineStyle(int s) {
     lineStyle_ = s;
-    changed(area());
+    invalidate();
 }
 
 void Shape::copyFrom(const Control& other) {

@@ -37,12 +37,9 @@ public:
     // Paints the line on its container's surface (pixels = twips / 15).
     void paint(QPainter& p) const;
     // The pixels the line may cover, in its container's pixels.
-    QRect area() const;
+    QRect area() const override;
 
 private:
-    // Repaints what the line covered before a change and what it covers now.
-    void changed(const QRect& before);
-
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     Color borderColor_ = 0;
     int borderWidth_ = 1, lineStyle_ = 1;
@@ -73,11 +70,9 @@ public:
     // Paints the shape on its container's surface (pixels = twips / 15).
     void paint(QPainter& p) const;
     // The pixels the shape may cover, in its container's pixels.
-    QRect area() const;
+    QRect area() const override;
 
 private:
-    void changed(const QRect& before);
-
     int shape_ = 0, fillStyle_ = 1;
     Color fillColor_ = 0, borderColor_ = 0;
     int borderWidth_ = 1, lineStyle_ = 1;

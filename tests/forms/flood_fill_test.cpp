@@ -67,5 +67,25 @@ TEST(FloodFill, AgreesWithABreadthFirstFillOnRandomNoise) {
     }
 }
 
+// The bounds hold exactly the changed pixels: a fill that winds inside a
+// wall, one all round the outside, and one that changes nothing.
+TEST(FloodFill, BoundsHoldExactlyTheChangedPixels) {
+    Buffer b({"..........",
+              ".####.###.",
+              ".#..#.#.#.",
+              ".#.##.#.#.",
+              ".#..#.#...",
+              ".####.####"});
+    FillBounds r;
+    auto fillAt = [&](int x, int y) { return floodFill(b.px.data(), b.width, b.height, b.stride, x, y, R, r); };
+    auto bounds = [&] { return std::vector({r.left, r.top, r.right, r.bottom}); };
+    EXPECT_EQ(fillAt(2, 2), 5);
+    EXPECT_EQ(bounds(), std::vector({2, 2, 3, 4}));
+    EXPECT_EQ(fillAt(7, 3), 28);
+    EXPECT_EQ(bounds(), std::vector({0, 0, 9, 5}));
+    EXPECT_EQ(fillAt(0, 5), 0);
+    EXPECT_GT(r.left, r.right);
+}
+
 }  // namespace
 }  // namespace forms

@@ -1,0 +1,252 @@
+// What a picture box repaints, how its children are stacked, and when it
+// holds an image: changes repaint only where they show, loading many
+// members stays cheap, and a box never drawn on keeps no image.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+#include "forms/control_array.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/picture_box.h"
+#include "forms/windowless.h"
+#include "support/paint_recorder.h"
+#include "support/qt_app.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr Color kWhite = rgb(255, 255, 255), kRed = rgb(255, 0, 0), kBlue = rgb(0, 0, 255);
+
+// A shown window with a 300 x 200 pixel picture box at its top left.
+class RepaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureQtApp();
+        form.Move(0, 0, 400 * 15, 300 * 15);
+        box.attach(&form);
+        box.setBackColor(kWhite);
+        box.Move(0, 0, 300 * 15, 200 * 15);
+        form.Show();
+        recorder = std::make_unique<PaintRecorder>(box.widget());
+    }
+
+    // What the window system shows of the box (painted bit by bit), and the
+    // box painted afresh as a whole: they must always agree.
+    QImage onScreen() const {
+        PaintRecorder::flush();
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(form.widget()->winId(), 0, 0, 300, 200)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage paintedAfresh() const { return box.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    Form form{"Form1"};
+    PictureBox box{"Picture4"};
+    std::unique_ptr<PaintRecorder> recorder;
+};
+
+// True when `painted` covers `needed` (as far as it lies on the 300 x 200
+// box) and stays inside `allowed`.
+bool paintedWithin(const QRegion& painted, const QRegion& needed, const QRegion& allowed) {
+    return ((needed & QRect(0, 0, 300, 200)) - painted).isEmpty() && (painted - allowed).isEmpty();
+}
+
+}  // namespace
+
+TEST_F(RepaintTest, WindowlessControlsRepaintOnlyWhereTheyWereAndAre) {
+    Shape shape("Shape2");
+    shape.attach(&box);
+    shape.Move(10 * 15, 10 * 15, 20 * 15, 20 * 15);
+    shape.setBorderColor(kRed);
+    Line line("Line1");
+    line.attach(&box);
+    line.setBorderWidth(5);
+    line.setBorderColor(kBlue);
+    line.setX1(50 * 15);
+    line.setY1(150 * 15);
+    line.setX2(60 * 15);
+    line.setY2(150 * 15);
+
+    // Moved: its old and its new place, nothing else.
+    recorder->start();
+    QRect before = shape.area();
+    shape.Move(200 * 15, 100 * 15, 30 * 15, 20 * 15);
+    PaintRecorder::flush();
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(before) + shape.area(), QRegion(before) + shape.area()));
+
+    // A wide line's pen is part of its place.
+    recorder->start();
+    before = line.area();
+    line.setX2(120 * 15);
+    PaintRecorder::flush();
+    const QRect pen(50 - 2, 150 - 2, 120 - 50 + 5, 5);
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(pen), QRegion(before) + line.area()));
+    EXPECT_EQ(onScreen(), paintedAfresh());
+
+    // Hidden: where it was.
+    recorder->start();
+    before = shape.area();
+    shape.setVisible(false);
+    PaintRecorder::flush();
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(before), QRegion(before)));
+
+    // Hidden and changed in every way: nothing at all.
+    recorder->start();
+    shape.Move(0, 0, 100 * 15, 100 * 15);
+    shape.setLeft(5 * 15);
+    shape.setWidth(50 * 15);
+    shape.setBorderColor(kBlue);
+    shape.setBorderWidth(3);
+    shape.setShapeKind(2);
+    PaintRecorder::flush();
+    EXPECT_TRUE(recorder->region().isEmpty());
+
+    // Shown again: only where it is now.
+    recorder->start();
+    shape.setVisible(true);
+    PaintRecorder::flush();
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(shape.area()), QRegion(shape.area())));
+    EXPECT_EQ(onScreen(), paintedAfresh());
+
+    // Gone: where it was.
+    auto gone = std::make_unique<Line>("Line9");
+    gone->attach(&box);
+    gone->setX2(280 * 15);
+    const QRect was = gone->area();
+    recorder->start();
+    gone.reset();
+    PaintRecorder::flush();
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(0, 0, 281, 1), QRegion(was)));
+    EXPECT_EQ(onScreen(), paintedAfresh());
+}
+
+TEST_F(RepaintTest, RefreshRepaintsNowWhatWasDrawnSinceTheLastPaint) {
+    recorder->start();
+    box.setScaleMode(kScalePixels);
+    box.Line(10, 10, 40, 10, kRed);
+    box.Box(100, 100, 120, 130, kBlue, true);
+    box.Refresh();  // no event processing: painted before it returns
+    const QRegion drawn = QRegion(8, 8, 35, 5) + QRegion(98, 98, 25, 35);
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(10, 10, 31, 1) + QRegion(100, 100, 21, 31), drawn));
+
+    // Nothing new: nothing repainted, now or later.
+    recorder->start();
+    box.Refresh();
+    PaintRecorder::flush();
+    EXPECT_TRUE(recorder->region().isEmpty());
+
+    // A Line or Shape moved since counts as drawn; so does a fill, only
+    // over the area it changed.
+    Shape marker("Shape5");
+    marker.attach(&box);
+    marker.Move(200 * 15, 20 * 15, 10 * 15, 10 * 15);
+    box.Box(150, 150, 170, 170, 0, false);
+    box.setFillColor(kBlue);
+    recorder->start();
+    marker.setLeft(250 * 15);
+    box.FloodFill(160, 160);
+    box.Refresh();
+    EXPECT_TRUE((QRegion(marker.area()) + QRegion(151, 151, 19, 19) - recorder->region()).isEmpty());
+    EXPECT_LT(PaintRecorder::area(recorder->region()), 300 * 200 / 10);
+    EXPECT_EQ(onScreen(), paintedAfresh());
+
+    // Clearing repaints the whole picture.
+    recorder->start();
+    box.Cls();
+    box.Refresh();
+    EXPECT_EQ(recorder->region(), QRegion(0, 0, 300, 200));
+}
+
+TEST_F(RepaintTest, LoadedMembersStackInLoadOrderUnderTheOutlinesAndAboveNone) {
+    CommandButton button("Command1");
+    button.attach(&box);
+    Line outline("Line1");
+    outline.attach(&box);
+    ControlArray<Label> labels("Label1");
+    labels.add(std::make_unique<Label>("Label1", 0)).attach(&box);
+    ControlArray<Image> images("Image3");
+    images.add(std::make_unique<Image>("Image3", 0)).attach(&box);
+    box.restack();
+
+    // Loading stays cheap with thousands of siblings (it once re-stacked
+    // them all for every member).
+    constexpr int kMembers = 2000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 1; i <= kMembers; ++i) {
+        labels.Load(i);
+        images.Load(i);
+    }
+    EXPECT_LT(clock.elapsed(), 3000);
+
+    // Labels and images in the order they came, then the layer of the
+    // outlines, then the button above all.
+    std::vector<QWidget*> expected{labels(0).widget(), images(0).widget()};
+    for (int i = 1; i <= kMembers; ++i) {
+        expected.push_back(labels(i).widget());
+        expected.push_back(images(i).widget());
+    }
+    std::vector<QWidget*> stacked;
+    QWidget* layer = nullptr;
+    for (QObject* o : box.widget()->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w) continue;
+        if (w == button.widget() || std::find(expected.begin(), expected.end(), w) != expected.end())
+            stacked.push_back(w);
+        else
+            layer = w;
+    }
+    ASSERT_NE(layer, nullptr);
+    ASSERT_EQ(stacked.size(), expected.size() + 1);
+    EXPECT_EQ(stacked.back(), button.widget());
+    stacked.pop_back();
+    EXPECT_EQ(stacked, expected);
+    const QObjectList kids = box.widget()->children();
+    EXPECT_EQ(kids.indexOf(layer) + 1, kids.indexOf(button.widget()));
+}
+
+TEST_F(RepaintTest, APictureBoxHoldsAnImageOnlyOnceDrawnOn) {
+    QImage picture(20, 10, QImage::Format_ARGB32);
+    picture.fill(QColor(255, 0, 0, 128));  // half see-through: blended with BackColor
+    PictureBox panel("Picture11");
+    panel.attach(&form);
+    panel.setVisible(false);
+    panel.setBackColor(kBlue);
+    panel.Move(0, 0, 40 * 15, 30 * 15);
+    panel.setPicture(picture);
+
+    // Never shown, never drawn: no image, yet it answers as if it had one.
+    EXPECT_FALSE(panel.holdsImage());
+    const QImage background = panel.Image();
+    EXPECT_EQ(background.size(), QSize(40, 30));
+    const Color blended = panel.Point(5 * 15, 5 * 15);
+    EXPECT_NE(blended, kBlue);
+    EXPECT_NE(blended, kRed);
+    EXPECT_EQ(panel.Point(30 * 15, 5 * 15), kBlue);
+    EXPECT_EQ(panel.Point(40 * 15, 5 * 15), -1);
+    EXPECT_FALSE(panel.holdsImage());
+
+    // Shown: it shows its background, still without an image.
+    panel.setVisible(true);
+    PaintRecorder::flush();
+    EXPECT_FALSE(panel.holdsImage());
+    EXPECT_EQ(panel.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32), background);
+
+    // Drawn on: the image starts as that same background.
+    panel.PSet(39 * 15, 29 * 15, kWhite);
+    EXPECT_TRUE(panel.holdsImage());
+    EXPECT_EQ(panel.Point(5 * 15, 5 * 15), blended);
+    QImage expected = background;
+    expected.setPixel(39, 29, qRgb(255, 255, 255));
+    EXPECT_EQ(panel.Image(), expected);
+    EXPECT_EQ(panel.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+    panel.Cls();
+    EXPECT_EQ(panel.Image(), background);
+}
