@@ -269,6 +269,10 @@ StripsAndSettings stripsAndSettings(float screenHeight, const MainPanels& m, con
                      lineHigh(D(r.Frame7.Height) - 4 * g)};
     r.Command6[1] = {pos(D(r.Frame7.Width) / 2 + g), pos(3 * g), size(D(r.Frame7.Width) / 3),
                      lineHigh(D(r.Frame7.Height) - 4 * g)};
+    // "CS" and "CB" stand lowest in their frame: a line-high button that would
+    // reach past the frame's bottom (wide screens) rises to end there.
+    for (Rect* b : {&r.Command6[0], &r.Command6[1]})
+        if (b->Top + b->Height > r.Frame7.Height) b->Top = std::max(0.0f, r.Frame7.Height - b->Height);
     const float frame7Bottom = pos(D(r.Frame7.Top) + r.Frame7.Height);
     r.Frame6 = {pos(D(r.Frame5.Left) + r.Frame5.Width + g), pos(g / 3.0), size(0.3 * w16),
                 size(frame7Bottom)};
