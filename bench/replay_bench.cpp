@@ -19,7 +19,7 @@
 #include "support/bench_app.h"
 #include "support/canvas_window.h"
 #include "support/replay_record.h"
-#include "tool/geometry.h"
+#include "logo/ellipse_outline.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ public:
                     line(pixel(tx(a[2 * k]), ty(a[2 * k + 1])), pixel(tx(a[(2 * k + 2) % 8]), ty(a[(2 * k + 3) % 8])), col);
                 break;
             case logo::Word::ELLIPSERGB: {
-                const auto p = tool::ellipsePoints(tx(a[0]), ty(a[1]), len(a[2]), len(a[3]), static_cast<float>(a[4]));
+                const auto p = logo::ellipsePoints(tx(a[0]), ty(a[1]), len(a[2]), len(a[3]), static_cast<float>(a[4]));
                 line(pixel(p[0].first, p[0].second), pixel(p[49].first, p[49].second), col);
                 for (size_t k = 1; k < p.size(); ++k)
                     line(pixel(p[k - 1].first, p[k - 1].second), pixel(p[k].first, p[k].second), col);
