@@ -148,7 +148,7 @@ protected:
     void adoptWidget(QWidget* w);
     // Pushes BackColor / ForeColor and the font into the widget.
     virtual void syncPalette();
-    void syncFont();
+    virtual void syncFont();
 
     ControlKind kind_;
     std::string name_;

@@ -44,6 +44,9 @@ public:
 
     // Setting BackColor clears the persistent image to it (as Cls does).
     void setBackColor(Color c) override;
+    // ForeColor and the font are what the drawing calls use; the box itself
+    // shows only its image, so changing them repaints nothing.
+    void setForeColor(Color c) override { foreColor_ = c; }
     // Clears to BackColor and the Picture; CurrentX = CurrentY = 0.
     void Cls();
 
@@ -127,6 +130,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
     void childAttached(Control& child) override;
+    void syncFont() override {}
     void updateArea(const QRegion& r) override;
 
 private:

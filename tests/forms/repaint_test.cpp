@@ -136,8 +136,11 @@ TEST_F(RepaintTest, RefreshRepaintsNowWhatWasDrawnSinceTheLastPaint) {
     const QRegion drawn = QRegion(8, 8, 35, 5) + QRegion(98, 98, 25, 35);
     EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(10, 10, 31, 1) + QRegion(100, 100, 21, 31), drawn));
 
-    // Nothing new: nothing repainted, now or later.
+    // Nothing new: nothing repainted, now or later. The pen colour and the
+    // font a replay sets before each line are not drawing either.
     recorder->start();
+    box.setForeColor(kBlue);
+    box.setFontSize(20);
     box.Refresh();
     PaintRecorder::flush();
     EXPECT_TRUE(recorder->region().isEmpty());
