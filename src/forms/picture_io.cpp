@@ -1,11 +1,15 @@
 // Loading and saving pictures through Qt's image readers and writers.
 #include "forms/picture_io.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QString>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 
 #include "forms/types.h"
 
@@ -16,6 +20,13 @@ namespace {
 // The largest picture loaded, in pixels: a 64-megapixel image already takes
 // 256 MB in memory.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// Qt's readers refuse images above their own allocation limit (128 MB by
+// default). Raised so that every picture the program accepts can be read,
+// even at 8 bytes a pixel (16-bit PNG), and no further.
+constexpr int kReaderLimitMB = int(kMaxPixels * 8 / (1024 * 1024));
+// No accepted picture comes from a larger file (an uncompressed 64-megapixel
+// picture at 8 bytes a pixel); larger files are not read into memory.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(kMaxPixels) * 8 + 1024 * 1024;
 
 // Pictures without transparency become RGB32, the canvas's own format;
 // pictures with it (icons, cursors, transparent GIF and PNG) keep it as
@@ -25,28 +36,60 @@ QImage normalised(const QImage& image) {
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
+bool tooLarge(QSize size) { return qint64(size.width()) * size.height() > kMaxPixels; }
+
+// A file name's extension, lower case, without the dot ("" for none).
+std::string suffixOf(const std::filesystem::path& file) {
+    std::string ext = file.extension().string();
+    if (!ext.empty()) ext.erase(0, 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+// Pictures Qt reads itself; the format is told by the bytes, not the name.
+QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(kReaderLimitMB);
+    const QSize size = reader.size();
+    if (size.isValid() && tooLarge(size)) return QImage();
+    // A reduced copy is decoded at the reduced size (JPEG decodes it far
+    // faster than the whole picture).
+    if (fit.isValid() && size.isValid() && (size.width() > fit.width() || size.height() > fit.height()))
+        reader.setScaledSize(size.boundedTo(fit));
+    const QImage image = reader.read();
+    // Readers that cannot tell the size beforehand are caught here (and by
+    // the allocation limit while reading).
+    if (image.isNull() || tooLarge(image.size())) return QImage();
+    return normalised(image);
+}
+
 }  // namespace
+
+QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit) {
+    if (suffix == "wmf") return QImage();
+    return decodeWithQt(bytes, fit);
+}
 
 QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }
 
 QImage LoadPicture(const std::string& path, QSize atMost) {
     if (path.empty()) return QImage();
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile()) throw RuntimeError("File not found: " + path);
-    QImageReader reader(file);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
-        throw RuntimeError("Picture too large: " + path);
-    // A reduced copy is decoded at the reduced size (JPEG decodes it far
-    // faster than the whole picture).
-    if (atMost.isValid() && size.isValid() && (size.width() > atMost.width() || size.height() > atMost.height()))
-        reader.setScaledSize(size.boundedTo(atMost));
-    QImage image = reader.read();
+    // The name's bytes go to the file system unchanged: a name that is not
+    // valid UTF-8 opens like any other.
+    const std::filesystem::path file(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw RuntimeError("File not found: " + path);
+    const std::uintmax_t length = std::filesystem::file_size(file, ec);
+    if (ec || length > kMaxFileBytes) throw RuntimeError("Picture too large: " + path);
+    QByteArray bytes(static_cast<qsizetype>(length), Qt::Uninitialized);
+    std::ifstream in(file, std::ios::binary);
+    if (!in.read(bytes.data(), bytes.size())) throw RuntimeError("File not found: " + path);
+    const QImage image = decodePicture(bytes, suffixOf(file), atMost);
     if (image.isNull()) throw RuntimeError("Invalid picture: " + path);
-    // Readers that cannot tell the size beforehand are caught here (and by
-    // Qt's own allocation limit while reading).
-    if (qint64(image.width()) * image.height() > kMaxPixels) throw RuntimeError("Picture too large: " + path);
-    return normalised(image);
+    return image;
 }
 
 void SavePicture(const QImage& image, const std::string& path) {

@@ -1,17 +1,27 @@
 // Loading and saving pictures, and the help text reader.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <string>
 
 namespace forms {
 
-// Loads a BMP, JPEG, GIF, PNG or ICO file ("" gives the empty picture).
-// Throws RuntimeError when the file cannot be read as a picture or is too
-// large to load (over 64 megapixels).
+// Decodes a picture from its file's bytes. `suffix` is the file's extension,
+// lower case, without the dot ("bmp", "jpg", "gif", "wmf", ...). With a valid
+// `fit` the picture is decoded at most that large in each direction (each on
+// its own: the gallery stretches every picture anyway); a picture that cannot
+// be read, or is larger than the program accepts (over 64 megapixels), gives
+// a null image.
+QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit);
+
+// Loads a BMP, JPEG, GIF, PNG, ICO or WMF file ("" gives the empty picture).
+// `path` holds the file name's bytes as the file system has them (any
+// encoding). Throws RuntimeError when the file cannot be read as a picture
+// or is too large to load.
 QImage LoadPicture(const std::string& path);
-// The same, reduced to at most `atMost` pixels in each direction (each
-// direction on its own) when the picture is larger.
+// The same, decoded at most `atMost` pixels large as decodePicture does.
 QImage LoadPicture(const std::string& path, QSize atMost);
 
 // Saves as a 24-bit BMP. Throws RuntimeError when the file cannot be
