@@ -63,10 +63,14 @@ QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
     // faster than the whole picture).
     if (fit.isValid() && size.isValid() && (size.width() > fit.width() || size.height() > fit.height()))
         reader.setScaledSize(size.boundedTo(fit));
-    const QImage image = reader.read();
+    QImage image = reader.read();
     // Readers that cannot tell the size beforehand are caught here (and by
     // the allocation limit while reading).
     if (image.isNull() || tooLarge(image.size())) return QImage();
+    // Nor could they reduce it while reading (a top-down BMP reports a
+    // negative height): reduced now, as the scaled read would have.
+    if (fit.isValid() && (image.width() > fit.width() || image.height() > fit.height()))
+        image = image.scaled(image.size().boundedTo(fit), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return normalised(image);
 }
 

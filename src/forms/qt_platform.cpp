@@ -19,34 +19,32 @@
 #endif
 
 #include "forms/qt_convert.h"
+#include "forms/screen_size.h"
 
 namespace forms {
 
 namespace {
-
-// "1024x768" -> 1024, 768; anything else leaves the numbers alone.
-bool parseScreen(const char* text, int& w, int& h) {
-    if (!text) return false;
-    int a = 0, b = 0;
-    char x = 0;
-    if (std::sscanf(text, "%d%c%d", &a, &x, &b) != 3 || (x != 'x' && x != 'X') || a <= 0 || b <= 0) return false;
-    w = a;
-    h = b;
-    return true;
-}
 
 QWidget* dialogParent() { return QApplication::activeWindow(); }
 
 }  // namespace
 
 QtPlatform::QtPlatform() {
-    if (!parseScreen(std::getenv("LUMADRAW_SCREEN"), screenWidth_, screenHeight_)) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            screenWidth_ = screen->size().width();
-            screenHeight_ = screen->size().height();
+    screenWidth_ = 1024;
+    screenHeight_ = 768;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        screenWidth_ = screen->size().width();
+        screenHeight_ = screen->size().height();
+    }
+    // An empty value counts as unset; a value that is no usable size is
+    // refused aloud and the real screen's size is kept.
+    const char* const kVariable = "LUMADRAW_SCREEN";
+    if (const char* given = std::getenv(kVariable); given && *given) {
+        if (const std::optional<ScreenSize> size = parseScreenSize(given)) {
+            screenWidth_ = size->width;
+            screenHeight_ = size->height;
         } else {
-            screenWidth_ = 1024;
-            screenHeight_ = 768;
+            std::fprintf(stderr, "%s\n", screenSizeRefusal(kVariable, given).c_str());
         }
     }
 }

@@ -16,7 +16,8 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    // LUMADRAW_SCREEN=WIDTHxHEIGHT overrides the primary screen's size.
+    // LUMADRAW_SCREEN=WIDTHxHEIGHT (1 to 16384 a side) overrides the primary
+    // screen's size; any other value is refused on standard error.
     int screenWidthPx() const override;
     int screenHeightPx() const override;
     int msgBox(const std::string& prompt, int buttons, const std::string& title) override;

@@ -5,49 +5,22 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "forms/utf8.h"
+
 namespace forms {
 
 namespace {
 
-void appendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// Windows code page 1252, the code page of the help text's bytes.
+// Windows code page 1252, the code page of the help text's bytes. The five
+// bytes that code page leaves undefined are no character: U+FFFD.
 uint32_t cp1252(unsigned char b) {
+    constexpr uint16_t kNone = kReplacementCharacter;
     static constexpr std::array<uint16_t, 32> high = {
-        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+        0x20AC, kNone,  0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, kNone,  0x017D, kNone,  kNone,  0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, kNone,  0x017E, 0x0178};
     if (b >= 0x80 && b < 0xA0) return high[b - 0x80];
     return b;
-}
-
-bool isValidUtf8(const std::string& s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        const int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-        if (extra < 0 || (extra > 0 && i + static_cast<size_t>(extra) >= s.size())) return false;
-        for (int k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0xC0) != 0x80) return false;
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return true;
 }
 
 std::vector<RtfParagraph> readPlain(const std::string& source) {
@@ -114,6 +87,7 @@ public:
                 text(cp1252(static_cast<unsigned char>(c)));
             }
         }
+        endLoneSurrogate();
         if (!current_.empty()) paragraphs_.push_back(current_);
         return paragraphs_;
     }
@@ -127,12 +101,55 @@ private:
 
     State& state() { return stack_.back(); }
 
+    // A character of the text, unless it is the fallback of a \uN or in a
+    // skipped destination.
     void text(uint32_t cp) {
         if (pendingFallback_ > 0) {
             --pendingFallback_;
             return;
         }
         if (state().skip) return;
+        character(cp);
+    }
+
+    // \uN: a UTF-16 code unit, written as a signed 16-bit number. A high
+    // surrogate waits for the low one of the next \uN (its fallback
+    // characters in between are skipped as usual); the pair is one character.
+    void unicode(long param) {
+        pendingFallback_ = 0;
+        if (!state().skip) {
+            // -32768..-1 stand for 32768..65535; anything beyond 16 bits is none.
+            const long unit = param >= -32768 && param < 0 ? param + 65536 : param;
+            const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+            const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+            if (low && highSurrogate_ != 0) {
+                const uint32_t cp = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + static_cast<uint32_t>(unit - 0xDC00);
+                highSurrogate_ = 0;
+                append(cp);
+            } else if (high) {
+                endLoneSurrogate();
+                highSurrogate_ = static_cast<uint32_t>(unit);
+            } else {
+                character(unit >= 0 && unit <= 0xFFFF ? static_cast<uint32_t>(unit) : kReplacementCharacter);
+            }
+        }
+        pendingFallback_ = state().uc;
+    }
+
+    void character(uint32_t cp) {
+        endLoneSurrogate();
+        append(cp);
+    }
+
+    // A high surrogate that no low one followed is no character.
+    void endLoneSurrogate() {
+        if (highSurrogate_ == 0) return;
+        highSurrogate_ = 0;
+        append(kReplacementCharacter);
+    }
+
+    // appendUtf8 turns a lone low surrogate into U+FFFD as well.
+    void append(uint32_t cp) {
         std::string utf8;
         appendUtf8(utf8, cp);
         if (current_.empty() || current_.back().bold != state().bold)
@@ -144,6 +161,7 @@ private:
     void paragraph() {
         pendingFallback_ = 0;
         if (state().skip) return;
+        endLoneSurrogate();
         paragraphs_.push_back(current_);
         current_.clear();
     }
@@ -209,10 +227,7 @@ private:
         } else if (w == "uc") {
             state().uc = hasParam ? static_cast<int>(param) : 1;
         } else if (w == "u" && hasParam) {
-            const long cp = param < 0 ? param + 65536 : param;
-            pendingFallback_ = 0;
-            text(static_cast<uint32_t>(cp));
-            pendingFallback_ = state().uc;
+            unicode(param);
         } else if (w == "emdash") {
             text(0x2014);
         } else if (w == "endash") {
@@ -235,6 +250,7 @@ private:
     std::vector<State> stack_;
     bool groupStart_ = false;
     int pendingFallback_ = 0;
+    uint32_t highSurrogate_ = 0;  // a high surrogate waiting for its low one
     RtfParagraph current_;
     std::vector<RtfParagraph> paragraphs_;
 };

@@ -171,3 +171,20 @@ TEST_F(PictureIoTest, BuiltinPicturesKeepTransparencyOnlyWhereTheyHaveIt) {
 }
 
 }  // namespace
+
+// A top-down BMP (its height stored negative) does not tell its size before
+// it is read; it is still decoded no larger than asked.
+TEST_F(PictureIoTest, PictureThatHidesItsSizeIsStillReducedToTheFit) {
+    const int width = 300, height = 200, row = width * 3;  // 24 bits, rows already a multiple of 4
+    QByteArray bmp;
+    QDataStream out(&bmp, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + row * height) << quint32(0) << quint32(54);
+    out << quint32(40) << qint32(width) << qint32(-height) << quint16(1) << quint16(24) << quint32(0)
+        << quint32(row * height) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    bmp.append(QByteArray(row * height, '\x7f'));
+    EXPECT_EQ(decodePicture(bmp, "bmp", QSize()).size(), QSize(width, height));
+    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(104, 78)).size(), QSize(104, 78));
+    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(1024, 50)).size(), QSize(width, 50));
+}

@@ -35,3 +35,22 @@ TEST(QtPlatform, FileFilterAndEnvironmentOverrides) {
     EXPECT_GT(forms::QtPlatform().screenWidthPx(), 0);
     qunsetenv("LUMADRAW_SCREEN");
 }
+
+TEST(QtPlatform, RefusedScreenSizeIsToldOnceAndTheRealScreenUsed) {
+    qunsetenv("LUMADRAW_SCREEN");
+    const int realWidth = forms::QtPlatform().screenWidthPx();
+    for (const char* bad : {"4294967297x768", "99999x99999", "0x0"}) {
+        qputenv("LUMADRAW_SCREEN", bad);
+        testing::internal::CaptureStderr();
+        const forms::QtPlatform p;
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(p.screenWidthPx(), realWidth) << bad;
+        EXPECT_NE(told.find(std::string("LUMADRAW_SCREEN=\"") + bad + "\""), std::string::npos) << told;
+        EXPECT_EQ(told.find('\n'), told.size() - 1) << told;
+    }
+    qputenv("LUMADRAW_SCREEN", "");  // empty: as if unset, nothing said
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(forms::QtPlatform().screenWidthPx(), realWidth);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    qunsetenv("LUMADRAW_SCREEN");
+}
