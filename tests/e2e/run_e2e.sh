@@ -10,7 +10,8 @@
 #   pixel X Y                    "R,G,B" of the current screenshot
 #   pixel_is X Y R G B [TOL]     status 0 when the pixel matches (+-TOL per channel)
 #   expect_pixel X Y R G B [TOL] fails the test unless the pixel matches
-#   eventually SECS DESC CMD...  takes screenshots until CMD succeeds, else fails
+#   within SECS DESC CMD...      takes screenshots until CMD succeeds (status)
+#   eventually SECS DESC CMD...  the same, and fails the test if it never does
 #   key KEY...                   xdotool key names sent to the program's window
 #   type_text TEXT               types text into the program's window
 #   click X Y [BUTTON]           mouse click at screen position (1 left, 3 right)
@@ -156,25 +157,26 @@ expect_pixel() {
   pixel_is "$@" || fail "$LAST_MISMATCH"
 }
 
-# eventually SECONDS DESCRIPTION COMMAND...: repeats screenshot + COMMAND until
-# COMMAND succeeds or SECONDS have passed (at least one try is made).
-eventually() {
+# within SECONDS DESCRIPTION COMMAND...: repeats screenshot + COMMAND until
+# COMMAND succeeds (status 0) or SECONDS have passed (status 1); at least
+# one try is made.
+within() {
   local seconds=$1 what=$2
   shift 2
-  local deadline=$((SECONDS + ${seconds%.*} + 1)) start_ns end_ns
-  start_ns=$(date +%s%N)
-  end_ns=$((start_ns + $(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1e9 }')))
+  local deadline=$((SECONDS + ${seconds%.*} + 1)) end_ns
+  end_ns=$(($(date +%s%N) + $(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1e9 }')))
   while :; do
     shot "$(tr -c 'A-Za-z0-9' '_' <<<"$what" | cut -c1-40)"
-    if "$@"; then
-      echo "ok: $what"
-      return 0
-    fi
-    if (($(date +%s%N) >= end_ns || SECONDS > deadline)); then
-      fail "$what: ${LAST_MISMATCH:-condition not met}"
-    fi
+    "$@" && return 0
+    (($(date +%s%N) >= end_ns || SECONDS > deadline)) && return 1
     sleep 0.05
   done
+}
+
+# eventually SECONDS DESCRIPTION COMMAND...: within, or the test fails.
+eventually() {
+  within "$@" || fail "$2: ${LAST_MISMATCH:-condition not met}"
+  echo "ok: $2"
 }
 
 # --- Input ---------------------------------------------------------------------
@@ -238,6 +240,8 @@ splash_panel_visible() {
 }
 eventually 1 "splash panel covers the screen" splash_panel_visible
 program_alive
+# The splash closes by itself (the start-up checks wait for that).
+splash_gone() { ! pixel_is 512 40 192 255 192; }
 
 # Further checks, one file per area of the program, run in name order.
 for check in "$(dirname "${BASH_SOURCE[0]}")"/checks/*.sh; do

@@ -14,10 +14,6 @@ cb_cell_x=997
 cb_cell18_y=$((17 + 4 * 52 + 26))
 cb_cell24_y=$((17 + 10 * 52 + 26))
 
-# The splash must be gone (the start-up checks wait for it when they run).
-cb_splash_gone() { ! pixel_is 512 40 192 255 192; }
-eventually 15 "splash has gone before the colour box checks" cb_splash_gone
-
 cb_canvas_x=300
 cb_canvas_y=600
 

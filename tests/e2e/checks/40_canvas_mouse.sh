@@ -7,9 +7,6 @@
 # the cross stands at the canvas centre (512, 384) turned 45 degrees, so the
 # box tool stamps an upright square with its sides about 23 px from there.
 
-cm_splash_gone() { ! pixel_is 512 40 192 255 192; }
-eventually 15 "splash has gone before the canvas mouse checks" cm_splash_gone
-
 cm_stroke_area_clear() {
   pixel_is 314 216 0 0 0 && pixel_is 354 231 0 0 0 && pixel_is 374 236 0 0 0
 }

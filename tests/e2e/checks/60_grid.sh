@@ -6,9 +6,6 @@
 # point, is at (512, 384). Qt's dotted pen colours every third pixel, so a
 # stretch of 60 px along a line holds about 20 dots.
 
-gr_splash_gone() { ! pixel_is 512 40 192 255 192; }
-eventually 15 "splash has gone before the grid checks" gr_splash_gone
-
 # Number of pixels of colour HEX (#RRGGBB) in the W x H rectangle at X,Y of
 # the current screenshot.
 gr_count() {

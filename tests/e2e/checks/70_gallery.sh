@@ -10,9 +10,6 @@
 # canvas, "Play" at x 699..773, y 60..77, and the panel's own pink background
 # shows at (200, 50), between its frames.
 
-ga_splash_gone() { ! pixel_is 512 40 192 255 192; }
-eventually 15 "splash has gone before the gallery checks" ga_splash_gone
-
 # Two points of the canvas clear of the tool, the panels and the viewport.
 # A solid picture comes through JPEG only nearly exactly.
 ga_canvas_is() { # R G B
@@ -57,26 +54,13 @@ eventually 3 "the picture covers the stamp" ga_stamp_is 0 255 0
 # seconds whenever it was shown, so that tick may fall between the two clicks;
 # then the second click lands on the canvas and changes nothing, and the two
 # clicks are tried again.
-ga_within() { # SECONDS CMD...: polls without failing
-  local end=$((SECONDS + $1))
-  shift
-  while :; do
-    shot poll
-    "$@" && return 0
-    ((SECONDS >= end)) && return 1
-    sleep 0.2
-  done
-}
 ga_settings_panel() { # shown | hidden
-  local attempt
+  local colour=(0 0 0) attempt
+  [[ $1 == shown ]] && colour=(255 192 192 8)
   for attempt in 1 2 3; do
     click 600 450 3
     click 144 136
-    if [[ $1 == shown ]]; then
-      ga_within 2 pixel_is 200 50 255 192 192 8 && { echo "ok: the settings panel is shown"; return 0; }
-    else
-      ga_within 2 pixel_is 200 50 0 0 0 && { echo "ok: the settings panel is closed"; return 0; }
-    fi
+    within 2 "the settings panel $1" pixel_is 200 50 "${colour[@]}" && { echo "ok: the settings panel is $1"; return 0; }
   done
   fail "the settings panel is not $1: $LAST_MISMATCH"
 }
