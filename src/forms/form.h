@@ -1,6 +1,9 @@
-// The top-level window. Its caption is the window title. It keeps the
-// model's active control (the keyboard focus) and knows whether it is still
-// being built from its description, when property changes fire no events.
+// The top-level window. Its caption is the window title. Its Left, Top,
+// Width and Height are the outer rectangle, frame and title bar included
+// (twips / 15 pixels on the screen); the inner area is what the window
+// manager's frame leaves. It keeps the model's active control (the keyboard
+// focus) and knows whether it is still being built from its description,
+// when property changes fire no events.
 #pragma once
 
 #include <functional>
@@ -22,9 +25,7 @@ public:
     // Repaints the window and its controls now.
     void Refresh();
 
-    // Window geometry in twips. Left, Top, Width and Height are the outer
-    // rectangle, frame and title bar included (twips / 15 pixels on the
-    // screen); the inner area is what the window manager's frame leaves.
+    // The control with the keyboard focus.
     Control* ActiveControl() const { return active_; }
     void setActiveControl(Control* c) { active_ = c; }
 
