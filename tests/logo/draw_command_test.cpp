@@ -50,7 +50,6 @@ TEST_F(DrawCommand, EachWordDrawsInItsColourWhereItsNumbersSay) {
     draw(Word::LINERGB, {-50, 0, 50, 0}, kRed);
     EXPECT_GE(count(kRed, 66, 79, 135, 82), 64);
     EXPECT_EQ(count(kRed), count(kRed, 66, 79, 135, 82));
-    canvas.Cls();
     draw(Word::BOXRGB, {-40, 30, 40, 30, 40, -30, -40, -30}, kGreen);
     EXPECT_GE(count(kGreen, 72, 60, 75, 100), 38);  // left side
     EXPECT_EQ(count(kGreen, 76, 63, 125, 97), 0);   // not filled
@@ -58,16 +57,14 @@ TEST_F(DrawCommand, EachWordDrawsInItsColourWhereItsNumbersSay) {
     // 120 x 60 units: ends at x 40 and 160 px, top at y 60 px, not filled.
     draw(Word::ELLIPSERGB, {0, 0, 120, 60, 0}, kBlue);
     EXPECT_GT(count(kBlue, 138, 77, 142, 84) * count(kBlue, 96, 58, 104, 62), 0);
-    EXPECT_EQ(count(kBlue, 70, 70, 130, 90), 0);
-    EXPECT_EQ(count(kBlue, 0, 0, 57, 160) + count(kBlue, 144, 0, 200, 160), 0);
+    EXPECT_EQ(count(kBlue, 70, 70, 130, 90) + count(kBlue, 0, 0, 57, 160) + count(kBlue, 144, 0, 200, 160), 0);
     canvas.Cls();
     // Centre (30, -15) = pixel (120, 90), 30 x 24 units = 20 x 16 pixels.
     draw(Word::FILLRECTRGB, {30, -15, 30, 24}, kRed);
     EXPECT_EQ(count(kRed, 111, 83, 129, 97), 18 * 14);
     EXPECT_EQ(count(kRed), count(kRed, 109, 81, 131, 99));
-    canvas.Cls();
-    draw(Word::FILLOVALRGB, {30, -15, 30, 24}, kGreen);
-    EXPECT_NEAR(count(kGreen), 3.1416 * 10 * 8, 40);
+    draw(Word::FILLOVALRGB, {-30, 15, 30, 24}, kGreen);
+    EXPECT_NEAR(count(kGreen, 60, 50, 100, 90), 3.1416 * 10 * 8, 40);
     draw(Word::STAMPRECTRGB, {300, 240}, kBlue);  // the background colour
     EXPECT_EQ(count(kBlue), 200 * 160);
     draw(Word::CS, {}, 0);
@@ -97,8 +94,7 @@ TEST_F(DrawCommand, FloodFillAndTextInsideTheirPlaces) {
 TEST_F(DrawCommand, FailingOrHugeCommandsAreSafe) {
     EXPECT_THROW(draw(Word::LINERGB, {1, 2, 3}, kRed), forms::RuntimeError);
     EXPECT_THROW(draw(Word::LINERGB, {0, 0, 1e39, 0}, kRed), forms::OverflowError);
-    EXPECT_THROW(draw(Word::WRITERGB, {0, 0, 1e8}, kRed, "big"), forms::RuntimeError);
-    EXPECT_THROW(draw(Word::WRITERGB, {0, 0, 0}, kRed, "none"), forms::RuntimeError);
+    for (double size : {1e8, 0.0}) EXPECT_THROW(draw(Word::WRITERGB, {0, 0, size}, kRed, "x"), forms::RuntimeError);
     EXPECT_EQ(count(kWhite), 200 * 160);
     expectSettingsKept();
     for (double v : {1e6, 1e30}) {  // an edited script may hold coordinates far off the canvas
