@@ -16,10 +16,8 @@ TEST(CommandText, LayoutOfEveryWordAndReadingItBack) {
         {cmd(Word::LINERGB, {0.1, 1.0 / 3, 0, 0}), "LINERGB (.1) (.3333333) (0) (0) 0"},
         {cmd(Word::BOXRGB, {1, 2, 3, 4, 5, 6, 7, 8}, 65280), "BOXRGB (1) (2) (3) (4) (5) (6) (7) (8) 65280"},
         {cmd(Word::ELLIPSERGB, {0, 0, 100, 50, 45}, 16711680), "ELLIPSERGB (0) (0) (100) (50) (45) 16711680"},
-        {cmd(Word::FILLRECTRGB, {10, -10, 100, 100}), "FILLRECTRGB (10) (-10) (100) (100) 0"},
         {cmd(Word::FILLOVALRGB, {1e8, 0, 2, 3}, 1), "FILLOVALRGB (1E+08) (0) (2) (3) 1"},
         {cmd(Word::FLOODFILLAT, {12.5, 300}, 8421504), "FLOODFILLAT (12.5) (300) 8421504"},
-        {cmd(Word::STAMPRECTRGB, {1024, 600}, 16777215), "STAMPRECTRGB (1024) (600) 16777215"},
         {cmd(Word::CS, {}), "CS"},
         // The text is written unchanged, quotes, commas and brackets and all.
         {cmd(Word::WRITERGB, {-12.5, 30, 20}, 65280, "Say \"hi\", (you)"),

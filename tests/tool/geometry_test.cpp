@@ -6,35 +6,28 @@
 using A = std::array<double, 4>;
 
 TEST(Repos, StepsAlongHeadingsClockwiseFromUp) {
-    auto p = tool::repos(0, 0, 0, 100);
-    EXPECT_NEAR(p[0], 0, 1e-5);
-    EXPECT_DOUBLE_EQ(p[1], -100);
-    EXPECT_DOUBLE_EQ(tool::repos(0, 0, 180, 100)[1], 100);
-    p = tool::repos(0, 0, 90, 100);
-    EXPECT_DOUBLE_EQ(p[0], 100);
-    EXPECT_NEAR(p[1], 0, 1e-9);
+    for (auto [heading, x, y] : {std::array<double, 3>{0, 0, -100}, {90, 100, 0}, {180, 0, 100}}) {
+        const auto p = tool::repos(0, 0, heading, 100);
+        EXPECT_NEAR(p[0], x, 1e-5) << heading;
+        EXPECT_NEAR(p[1], y, 1e-5) << heading;
+    }
     EXPECT_EQ(tool::repos(123.5, -7.25, 33, 0), (std::array<double, 2>{123.5, -7.25}));
 }
 
 TEST(AngleFinder, WholeDegreesFromZeroTo360) {
-    EXPECT_EQ(tool::angleFinder(100, 100, 100, 50), 0);
-    EXPECT_EQ(tool::angleFinder(100, 100, 100, 150), 180);
-    EXPECT_EQ(tool::angleFinder(100, 100, 150, 100), 90);
-    EXPECT_EQ(tool::angleFinder(100, 100, 50, 100), 270);
-    EXPECT_EQ(tool::angleFinder(100, 100, 150, 50), 45);
-    EXPECT_EQ(tool::angleFinder(100, 100, 50, 50), 315);
-    EXPECT_EQ(tool::angleFinder(100, 100, 99.9, 0), 360);
-    EXPECT_EQ(tool::angleFinder(100, 100, 100, 100), 90);  // coincident points
+    // From (100, 100) to (x, y); coincident points give 90.
+    for (auto [x, y, deg] : {std::array<double, 3>{100, 50, 0}, {100, 150, 180}, {150, 100, 90}, {50, 100, 270},
+                             {150, 50, 45}, {50, 50, 315}, {99.9, 0, 360}, {100, 100, 90}})
+        EXPECT_EQ(tool::angleFinder(100, 100, x, y), deg) << x << "," << y;
 }
 
 TEST(RSizer, GrowsAndShrinksAboutTheMidpoint) {
     auto near = [](const A& got, const A& want) {
         for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-4) << "element " << i + 1;
     };
-    near(tool::rSizer(0, 100, 200, 100, 50), A{-50, 100, 250, 100});
     near(tool::rSizer(200, 100, 0, 100, 50), A{-50, 100, 250, 100});  // left end first
-    near(tool::rSizer(100, 200, 100, 0, 50), A{100, -50, 100, 250});   // top end first
-    near(tool::rSizer(0, 100.5, 200, 100.5, 10), A{-10, 100, 210, 100});
+    near(tool::rSizer(100, 200, 100, 0, 50), A{100, -50, 100, 250});  // top end first
+    near(tool::rSizer(0, 100.5, 200, 100.5, 10), A{-10, 100, 210, 100});  // y rounds half to even
     near(tool::rSizer(0, 101.5, 200, 101.5, 10), A{-10, 102, 210, 102});
     near(tool::rSizer(0, 0, 150, 0, -100), A{100, 0, 50, 0});
     near(tool::rSizer(0, 0, 300, 400, 50), A{-30, -40, 330, 440});
