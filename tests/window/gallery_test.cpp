@@ -1,12 +1,12 @@
 // The background gallery: the folder search, the strip, thumbnails painted over
-// the canvas, the loaders' stepping, Delete's repaint, the uncalled procedures.
+// the canvas, the loaders' stepping, Delete's repaint.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -21,7 +21,7 @@ constexpr forms::Color kRed = forms::rgb(255, 0, 0), kGreen = forms::rgb(0, 255,
                        kBlue = forms::rgb(0, 0, 255), kWhite = forms::rgb(255, 255, 255);
 
 QImage solid(QColor c) {
-    QImage img(4, 3, QImage::Format_RGB32);
+    QImage img(40, 30, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
@@ -32,22 +32,21 @@ protected:
         FormTest::SetUp();
         platform.gallery = programFolder.path().toStdString() + "/root";
     }
-    Form1& startWith(const std::vector<QImage>& pictures) {  // in one sub-folder, names sorting in order
-        QDir().mkpath(QString::fromStdString(path("S")));
-        for (size_t i = 0; i < pictures.size(); ++i)
-            pictures[i].save(QString::fromStdString(path("S/p")) + QString("%1.bmp").arg(i, 3, 10, QChar('0')));
+    Form1& start() {
         form->Form_Load();
         return *form;
     }
+    Form1& startWith(const std::vector<QImage>& pictures) {  // in one sub-folder, names sorting in order
+        for (size_t i = 0; i < pictures.size(); ++i) file("S/p" + std::to_string(100 + i) + ".bmp", pictures[i]);
+        return start();
+    }
     std::string path(const std::string& rel) const { return platform.gallery + "/" + rel; }
-    // A 40 x 30 picture of one colour, or (colour 0) a file that is no picture.
-    void file(const std::string& rel, QRgb colour = 0) {
+    // A picture, or (none given) a file that is no picture.
+    void file(const std::string& rel, const QImage& picture = {}) {
         const QString p = QString::fromStdString(path(rel));
         QDir().mkpath(QFileInfo(p).path());
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(colour);
         QFile f(p);
-        ASSERT_TRUE(colour ? image.save(p) : f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+        ASSERT_TRUE(picture.isNull() ? f.open(QIODevice::WriteOnly) && f.write("x") == 1 : picture.save(p));
     }
     std::vector<std::string> listed(const forms::ListBox& list) {
         std::vector<std::string> out;
@@ -115,29 +114,14 @@ TEST_F(GalleryTest, LoadersStepWithTheirOwnPositions) {
     }
 }
 
-TEST_F(GalleryTest, UncalledProcedures) {
-    Form1& f = *form;
-    f.Form_Load();
-    for (const char* name : {"N/1.jpg", "N/2.jpg", "N/4.jpg"}) file(name);
-    EXPECT_EQ(f.NoOfFiles(path("N")), 2);
-
-    // A stored point lands at Picture9's place plus its offset.
-    f.Picture9->Move(1500, 1500, 600, 600);
-    f.StoredPixels.assign(17, std::vector<forms::Color>(17, kGreen));
-    f.PutPicture();
-    EXPECT_EQ(f.Picture4->Point(1516, 1516), kGreen);
-    EXPECT_EQ(f.Picture4->Point(1546, 1546), 0);
-}
-
 TEST_F(GalleryTest, FirstSubFolderWithPicturesFillsTheStrip) {
-    file("own.jpg", qRgb(1, 1, 1));        // the root's own files never count
-    file("A/notes.txt");                   // listed first, holds none
-    file("b/one.BMP", qRgb(255, 0, 0));    // b: the first with pictures
-    file("b/two.jpg");                     // passes the filter, cannot be read
-    file("b/three.bmp", qRgb(0, 0, 255));
-    file("C/later.jpg", qRgb(0, 255, 0));  // never looked at
-    Form1& f = *form;
-    f.Form_Load();
+    file("own.jpg", solid(Qt::gray));       // the root's own files never count
+    file("A/notes.txt");                    // listed first, holds none
+    file("b/one.BMP", solid(Qt::red));      // b: the first with pictures
+    file("b/two.jpg");                      // passes the filter, cannot be read
+    file("b/three.bmp", solid(Qt::blue));
+    file("C/later.jpg", solid(Qt::green));  // never looked at
+    Form1& f = start();
     EXPECT_EQ(f.GalleryFolder, path("b"));
     EXPECT_EQ(listed(*f.FolderList), (std::vector<std::string>{"A", "b", "C"}));
     EXPECT_EQ(listed(*f.FileList), (std::vector<std::string>{"one.BMP", "three.bmp", "two.jpg"}));
@@ -149,10 +133,10 @@ TEST_F(GalleryTest, FirstSubFolderWithPicturesFillsTheStrip) {
 }
 
 TEST_F(GalleryTest, NoPicturesOrNoFolderLeavesTheGalleryEmptyAndTheFilter) {
-    file("own.jpg", qRgb(1, 1, 1));
+    file("own.jpg", solid(Qt::gray));
     file("A/readme.txt");
     QDir().mkpath(QString::fromStdString(path("B")));
-    form->Form_Load();
+    start();
     EXPECT_EQ(form->GalleryFolder, platform.gallery);
     EXPECT_EQ(form->FileList->ListCount(), 0);
     EXPECT_EQ(form->Image3.Count(), 1);
@@ -193,24 +177,16 @@ TEST_F(GalleryTest, TheCanvasGetsTheWholePictureNotTheThumbnail) {
 // Metafiles, an 8000 x 6000 picture and a file name that is not UTF-8 each
 // get a thumbnail and paint stretched over the whole canvas.
 TEST_F(GalleryTest, EveryListedPictureIsShown) {
-    const std::string folder = path("S");
-    QDir().mkpath(QString::fromStdString(folder));
-    auto write = [&](const std::string& name, const QByteArray& bytes) {
-        std::ofstream(folder + "/" + name, std::ios::binary).write(bytes.constData(), bytes.size());
-    };
-    write("a.wmf", testMetafile());
     QImage large(8000, 6000, QImage::Format_RGB32);
     large.fill(Qt::blue);
     QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
-    ASSERT_TRUE(large.save(QString::fromStdString(folder + "/b.jpg"), "jpg", 95));
+    file("S/b.jpg", large);
     large = QImage();
-    QByteArray bmp;
-    QBuffer out(&bmp);
-    out.open(QIODevice::WriteOnly);
-    solid(Qt::green).save(&out, "bmp");
-    write("c\xff\xfe.bmp", bmp);
-    Form1& f = *form;
-    f.Form_Load();
+    const QByteArray wmf = testMetafile();
+    std::ofstream(path("S/a.wmf"), std::ios::binary).write(wmf.constData(), wmf.size());
+    file("S/c.bmp", solid(Qt::green));
+    ASSERT_EQ(std::rename(path("S/c.bmp").c_str(), path("S/c\xff\xfe.bmp").c_str()), 0);
+    Form1& f = start();
     ASSERT_EQ(f.Image3.Count(), 3);
 
     auto near = [](forms::Color got, forms::Color want) {
