@@ -35,9 +35,6 @@ TEST_F(ClosersTest, PanelCloseButtons) {
     EXPECT_FALSE(f().Picture19->Visible());
     EXPECT_TRUE(f().Picture4->HasFocus());
 
-    f().Image6->Click();  // the canvas copy only shows a message
-    EXPECT_EQ(platform.calls.back().text, "image6");
-
     // The option panel's timer hides it; the boxes keep their values.
     f().Picture12->setVisible(true);
     f().Check1(5).setValue(1);

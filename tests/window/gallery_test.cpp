@@ -1,12 +1,12 @@
 // The background gallery: the folder search, the strip, thumbnails painted over
-// the canvas, the loaders' stepping, Delete's repaint, the uncalled procedures.
+// the canvas, the loaders' stepping, Delete's repaint.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -21,7 +21,7 @@ constexpr forms::Color kRed = forms::rgb(255, 0, 0), kGreen = forms::rgb(0, 255,
                        kBlue = forms::rgb(0, 0, 255), kWhite = forms::rgb(255, 255, 255);
 
 QImage solid(QColor c) {
-    QImage img(4, 3, QImage::Format_RGB32);
+    QImage img(40, 30, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
@@ -32,22 +32,21 @@ protected:
         FormTest::SetUp();
         platform.gallery = programFolder.path().toStdString() + "/root";
     }
-    Form1& startWith(const std::vector<QImage>& pictures) {  // in one sub-folder, names sorting in order
-        QDir().mkpath(QString::fromStdString(path("S")));
-        for (size_t i = 0; i < pictures.size(); ++i)
-            pictures[i].save(QString::fromStdString(path("S/p")) + QString("%1.bmp").arg(i, 3, 10, QChar('0')));
+    Form1& start() {
         form->Form_Load();
         return *form;
     }
+    Form1& startWith(const std::vector<QImage>& pictures) {  // in one sub-folder, names sorting in order
+        for (size_t i = 0; i < pictures.size(); ++i) file("S/p" + std::to_string(100 + i) + ".bmp", pictures[i]);
+        return start();
+    }
     std::string path(const std::string& rel) const { return platform.gallery + "/" + rel; }
-    // A 40 x 30 picture of one colour, or (colour 0) a file that is no picture.
-    void file(const std::string& rel, QRgb colour = 0) {
+    // A picture, or (none given) a file that is no picture.
+    void file(const std::string& rel, const QImage& picture = {}) {
         const QString p = QString::fromStdString(path(rel));
         QDir().mkpath(QFileInfo(p).path());
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(colour);
         QFile f(p);
-        ASSERT_TRUE(colour ? image.save(p) : f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+        ASSERT_TRUE(picture.isNull() ? f.open(QIODevice::WriteOnly) && f.write("x") == 1 : picture.save(p));
     }
     std::vector<std::string> listed(const forms::ListBox& list) {
         std::vector<std::string> out;
@@ -61,29 +60,22 @@ protected:
     }
 };
 
-TEST_F(GalleryTest, StripScrollsBy120TwipsAStep) {
-    Form1& f = startWith(std::vector<QImage>(10, solid(Qt::gray)));
-    EXPECT_EQ(f.HScroll1->Max(), 43);
-    f.HScroll1->setValue(43);
+TEST_F(GalleryTest, ClickedThumbnailIsStretchedOverTheCanvasAndKeptThroughDelete) {
+    const forms::Color colours[] = {kRed, kGreen, kBlue, kWhite};  // the quarters, row by row
+    const QColor pixels[] = {Qt::red, Qt::green, Qt::blue, Qt::white};
+    QImage four(2, 2, QImage::Format_RGB32);
+    for (int i = 0; i < 4; ++i) four.setPixelColor(i % 2, i / 2, pixels[i]);
+    std::vector<QImage> pictures(10, solid(Qt::gray));
+    pictures[1] = four;
+    Form1& f = startWith(pictures);
+    f.HScroll1->setValue(43);  // the strip scrolls by 120 twips a step; the keys go to the canvas
     EXPECT_FLOAT_EQ(f.Picture6->Left(), -5160);
     EXPECT_TRUE(f.Picture4->HasFocus());
-}
-
-TEST_F(GalleryTest, ClickedThumbnailIsStretchedOverTheCanvasAndKeptThroughDelete) {
-    QImage four(2, 2, QImage::Format_RGB32);
-    four.setPixelColor(0, 0, Qt::red);
-    four.setPixelColor(1, 0, Qt::green);
-    four.setPixelColor(0, 1, Qt::blue);
-    four.setPixelColor(1, 1, Qt::white);
-    Form1& f = startWith({solid(Qt::gray), four});
     f.KeyResponder(13, 0);
     const int recorded = f.CommandCount;
 
     clickOn(f.Image3(1));  // made while the strip was built: it takes clicks too
-    EXPECT_EQ(quarter(0, 0), kRed);
-    EXPECT_EQ(quarter(1, 0), kGreen);
-    EXPECT_EQ(quarter(0, 1), kBlue);
-    EXPECT_EQ(quarter(1, 1), kWhite);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(quarter(i % 2, i / 2), colours[i]) << i;
     EXPECT_EQ(f.CommandCount, recorded);
     EXPECT_TRUE(f.BackgroundSet);
     EXPECT_EQ(f.SelectedPicture, 1);
@@ -122,33 +114,14 @@ TEST_F(GalleryTest, LoadersStepWithTheirOwnPositions) {
     }
 }
 
-TEST_F(GalleryTest, UncalledProcedures) {
-    Form1& f = *form;
-    f.Form_Load();
-    for (const char* name : {"N/1.jpg", "N/2.jpg", "N/4.jpg"}) file(name);
-    EXPECT_EQ(f.NoOfFiles(path("N")), 2);
-
-    // PutPicture draws nothing from the empty table; a stored point lands at
-    // Picture9's place plus its offset.
-    const QImage before = f.Picture4->Image();
-    f.PutPicture();
-    EXPECT_EQ(f.Picture4->Image(), before);
-    f.Picture9->Move(1500, 1500, 600, 600);
-    f.StoredPixels.assign(17, std::vector<forms::Color>(17, kGreen));
-    f.PutPicture();
-    EXPECT_EQ(f.Picture4->Point(1516, 1516), kGreen);
-    EXPECT_EQ(f.Picture4->Point(1546, 1546), 0);
-}
-
 TEST_F(GalleryTest, FirstSubFolderWithPicturesFillsTheStrip) {
-    file("own.jpg", qRgb(1, 1, 1));        // the root's own files never count
-    file("A/notes.txt");                   // listed first, holds none
-    file("b/one.BMP", qRgb(255, 0, 0));    // b: the first with pictures
-    file("b/two.jpg");                     // passes the filter, cannot be read
-    file("b/three.bmp", qRgb(0, 0, 255));
-    file("C/later.jpg", qRgb(0, 255, 0));  // never looked at
-    Form1& f = *form;
-    f.Form_Load();
+    file("own.jpg", solid(Qt::gray));       // the root's own files never count
+    file("A/notes.txt");                    // listed first, holds none
+    file("b/one.BMP", solid(Qt::red));      // b: the first with pictures
+    file("b/two.jpg");                      // passes the filter, cannot be read
+    file("b/three.bmp", solid(Qt::blue));
+    file("C/later.jpg", solid(Qt::green));  // never looked at
+    Form1& f = start();
     EXPECT_EQ(f.GalleryFolder, path("b"));
     EXPECT_EQ(listed(*f.FolderList), (std::vector<std::string>{"A", "b", "C"}));
     EXPECT_EQ(listed(*f.FileList), (std::vector<std::string>{"one.BMP", "three.bmp", "two.jpg"}));
@@ -160,10 +133,10 @@ TEST_F(GalleryTest, FirstSubFolderWithPicturesFillsTheStrip) {
 }
 
 TEST_F(GalleryTest, NoPicturesOrNoFolderLeavesTheGalleryEmptyAndTheFilter) {
-    file("own.jpg", qRgb(1, 1, 1));
+    file("own.jpg", solid(Qt::gray));
     file("A/readme.txt");
     QDir().mkpath(QString::fromStdString(path("B")));
-    form->Form_Load();
+    start();
     EXPECT_EQ(form->GalleryFolder, platform.gallery);
     EXPECT_EQ(form->FileList->ListCount(), 0);
     EXPECT_EQ(form->Image3.Count(), 1);
@@ -185,8 +158,6 @@ TEST_F(GalleryTest, NoPicturesOrNoFolderLeavesTheGalleryEmptyAndTheFilter) {
     EXPECT_EQ(listed(*form->FileList), (std::vector<std::string>{"a.JPG", "b.jpeg", "c.Gif", "f.wmf", "G", "x.BM"}));
 }
 
-}  // namespace
-
 // A thumbnail holds its picture reduced to its own size; the canvas gets the
 // whole picture: a fine checkerboard stays pure red and blue, never blended.
 TEST_F(GalleryTest, TheCanvasGetsTheWholePictureNotTheThumbnail) {
@@ -206,27 +177,16 @@ TEST_F(GalleryTest, TheCanvasGetsTheWholePictureNotTheThumbnail) {
 // Metafiles, an 8000 x 6000 picture and a file name that is not UTF-8 each
 // get a thumbnail and paint stretched over the whole canvas.
 TEST_F(GalleryTest, EveryListedPictureIsShown) {
-    const std::string folder = path("S");
-    QDir().mkpath(QString::fromStdString(folder));
-    auto write = [&](const std::string& name, const QByteArray& bytes) {
-        std::ofstream(folder + "/" + name, std::ios::binary).write(bytes.constData(), bytes.size());
-    };
-    auto encoded = [](const QImage& image, const char* format) {
-        QByteArray bytes;
-        QBuffer out(&bytes);
-        out.open(QIODevice::WriteOnly);
-        image.save(&out, format, 95);
-        return bytes;
-    };
-    write("a.wmf", testMetafile());
     QImage large(8000, 6000, QImage::Format_RGB32);
     large.fill(Qt::blue);
     QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
-    write("b.jpg", encoded(large, "jpg"));
+    file("S/b.jpg", large);
     large = QImage();
-    write("c\xff\xfe.bmp", encoded(solid(Qt::green), "bmp"));
-    Form1& f = *form;
-    f.Form_Load();
+    const QByteArray wmf = testMetafile();
+    std::ofstream(path("S/a.wmf"), std::ios::binary).write(wmf.constData(), wmf.size());
+    file("S/c.bmp", solid(Qt::green));
+    ASSERT_EQ(std::rename(path("S/c.bmp").c_str(), path("S/c\xff\xfe.bmp").c_str()), 0);
+    Form1& f = start();
     ASSERT_EQ(f.Image3.Count(), 3);
 
     auto near = [](forms::Color got, forms::Color want) {
@@ -246,3 +206,5 @@ TEST_F(GalleryTest, EveryListedPictureIsShown) {
     f.Image3_Click(2);
     EXPECT_EQ(quarter(1, 1), kGreen);
 }
+
+}  // namespace
