@@ -188,7 +188,7 @@ TEST(Layout, GalleryStripAndScrollRange) {
     EXPECT_EQ(layout::galleryStrip(1935, 7, 12480).HScroll1Max, 0);   // 12384 fits
     // A strip at most 60 twips wider than the viewport still scrolls by one;
     // no wider gives no range; halves go to even.
-    EXPECT_EQ(layout::galleryStrip(1935, 10, 17548.5f).HScroll1Max, 1);  // 0.5 -> 0
+    EXPECT_EQ(layout::galleryStrip(1935, 10, 17548.5f).HScroll1Max, 1);  // 0.5 rounds to 0, still one
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17608.5f).HScroll1Max, 0);
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17308.5f).HScroll1Max, 2);  // 2.5 -> 2
     // A strip far longer than 32767 units keeps the largest range instead of overflowing.
