@@ -1,34 +1,42 @@
-// The control base and the form: geometry in twips, control arrays, focus,
-// and Qt events translated into the handlers' terms.
+// The control base, the standard controls and the form: geometry in twips,
+// control arrays, focus, Qt events in the handlers' terms, and values set in
+// code firing what a user's change fires, only on a change and never while
+// the window is built.
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QWindow>
+#include <fstream>
 
 #include "forms/control_array.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "support/qt_app.h"
 #include "support/qt_events.h"
 
 using namespace forms;
 
 namespace {
 
-void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held,
-               Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, mods);
-    QApplication::sendEvent(w, &e);
-}
-
 void sendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
     QKeyEvent e(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(w, &e);
 }
 
+// The QApplication comes from the global test environment (support/qt_app).
 class ControlTest : public ::testing::Test {
 protected:
-    void SetUp() override { ensureQtApp(); }
+    // Attaches the control to the form at a place given in twips.
+    template <class C>
+    C& place(C& c, float left, float top, float width, float height) {
+        c.attach(&form);
+        c.Move(left, top, width, height);
+        return c;
+    }
     Form form{"Form1"};
 };
 
@@ -36,33 +44,64 @@ protected:
 
 TEST_F(ControlTest, GeometryIsStoredExactlyAndProjectedToPixels) {
     Label label("Label1");
-    label.attach(&form);
-    label.Move(1440.3f, 22.5f, 300.0f, -30.0f);
+    place(label, 1440.3f, 22.5f, 300.0f, -30.0f);
     EXPECT_FLOAT_EQ(label.Left(), 1440.3f);
     EXPECT_FLOAT_EQ(label.Height(), -30.0f);  // kept as set, shown as nothing
     EXPECT_EQ(label.widget()->geometry(), QRect(96, 2, 20, 0));
     // The right edge is rounded, not the width: 7.5 px + 7.5 px spans 8 px.
     label.Move(112.5f, 0, 112.5f, 15);
     EXPECT_EQ(label.widget()->geometry(), QRect(8, 0, 7, 1));
+
+    // With Stretch off an image takes its picture's size, 15 twips a pixel.
+    Image image("Image1");
+    place(image, 0, 0, 3000, 3000).setStretch(true);
+    image.setPicture(QImage(80, 65, QImage::Format_RGB32));
+    EXPECT_FLOAT_EQ(image.Width(), 3000);
+    image.setStretch(false);
+    EXPECT_FLOAT_EQ(image.Height(), 975);
 }
 
-TEST_F(ControlTest, ControlArrayLoadsHiddenCopiesOfTheLowestMember) {
+TEST_F(ControlTest, FormWidthAndHeightAreTheOuterSizeAndCloseAsksUnload) {
+    form.setBorderStyle(1);
+    form.Move(150, 300, 15360, 11520);
+    form.Show();
+    QWidget* w = form.widget();
+    const QMargins frame = w->windowHandle()->frameMargins();
+    EXPECT_EQ(w->frameGeometry(), QRect(10, 20, 1024, 768));
+    EXPECT_EQ(w->size(), QSize(1024 - frame.left() - frame.right(), 768 - frame.top() - frame.bottom()));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());  // the user cannot resize it
+    EXPECT_FLOAT_EQ(form.Width(), 15360);            // the model keeps what was set
+
+    int asked = 0;
+    form.Unload = [&](int& cancel) { cancel = ++asked == 1 ? 1 : 0; };
+    EXPECT_FALSE(form.Close());
+    EXPECT_TRUE(form.Close());
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(ControlTest, ControlArraysAndContainersOutlivedByTheirMembers) {
     ControlArray<Label> labels("Label2");
     Label& first = labels.add(std::make_unique<Label>("Label2", 0));
     first.attach(&form);
     first.setCaption("Red");
-    Label& second = labels.Load(3);
+    Label& second = labels.Load(3);  // a hidden copy of the lowest member
     EXPECT_EQ(second.Caption(), "Red");
     EXPECT_FALSE(second.Visible());
     EXPECT_THROW(labels.Load(3), RuntimeError);
     EXPECT_THROW(labels(2), RuntimeError);
-
     QPointer<QWidget> secondWidget = second.widget();
     labels.Unload(3);
     EXPECT_TRUE(secondWidget.isNull());
-}
 
-TEST_F(ControlTest, ContainerGoingFirstLeavesChildrenSafe) {
+    // A handler may unload its own control.
+    Label& loaded = labels.Load(1);
+    loaded.Move(0, 0, 300, 300);
+    loaded.setVisible(true);
+    loaded.MouseDown = [&](int, int, float, float) { labels.Unload(1); };
+    pressOn(loaded);
+    EXPECT_FALSE(labels.Exists(1));
+
+    // A container going first leaves its children safe.
     auto frame = std::make_unique<Frame>("Frame1");
     frame->attach(&form);
     Label inner("Label1");
@@ -72,29 +111,15 @@ TEST_F(ControlTest, ContainerGoingFirstLeavesChildrenSafe) {
     inner.setLeft(30);  // no widget, nothing to crash
 }
 
-TEST_F(ControlTest, FocusIsKeptInTheModel) {
-    TextBox a("Text1"), b("Text2"), hidden("Text3");
-    for (TextBox* t : {&a, &b, &hidden}) t->attach(&form);
-    hidden.setVisible(false);
-    a.SetFocus();
-    EXPECT_EQ(form.ActiveControl(), &a);
-    // Focus given by the user (a focus-in on the widget) is followed too.
-    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(b.widget(), &in);
-    EXPECT_TRUE(b.HasFocus());
-    EXPECT_THROW(hidden.SetFocus(), RuntimeError);
-    EXPECT_TRUE(b.HasFocus());
-}
-
 TEST_F(ControlTest, MouseEventsGiveTwipsMasksAndClicks) {
     Label label("Label1");
-    label.attach(&form);
-    label.Move(0, 0, 1500, 1500);
+    place(label, 0, 0, 1500, 1500);
     std::vector<std::string> log;
-    auto record = [&](const char* what) {
+    auto record = [&](std::string what) {
         return [&log, what](int button, int shift, float x, float y) {
-            log.push_back(std::string(what) + " " + std::to_string(button) + " " + std::to_string(shift) + " " +
-                          std::to_string(int(x)) + " " + std::to_string(int(y)));
+            std::string entry = what;
+            for (int v : {button, shift, int(x), int(y)}) entry += " " + std::to_string(v);
+            log.push_back(entry);
         };
     };
     label.MouseDown = record("down");
@@ -102,12 +127,11 @@ TEST_F(ControlTest, MouseEventsGiveTwipsMasksAndClicks) {
     label.MouseUp = record("up");
     label.Click = [&] { log.push_back("click"); };
     label.DblClick = [&] { log.push_back("dblclick"); };
-    QWidget* w = label.widget();
-    sendMouse(w, QEvent::MouseMove, {3, 4}, Qt::NoButton, Qt::NoButton);
-    sendMouse(w, QEvent::MouseButtonPress, {10, 20}, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier);
-    sendMouse(w, QEvent::MouseMove, {11, 21}, Qt::NoButton, Qt::RightButton | Qt::LeftButton,
+    sendMouse(label, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(3, 4));
+    sendMouse(label, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(10, 20), Qt::ShiftModifier);
+    sendMouse(label, QEvent::MouseMove, Qt::NoButton, Qt::RightButton | Qt::LeftButton, QPoint(11, 21),
               Qt::ControlModifier | Qt::AltModifier);
-    sendMouse(w, QEvent::MouseButtonRelease, {12, 22}, Qt::RightButton, Qt::NoButton);
+    sendMouse(label, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, QPoint(12, 22));
     EXPECT_EQ(log, (std::vector<std::string>{"move 0 0 45 60", "down 2 1 150 300", "move 3 6 165 315",
                                             "up 2 0 180 330"}));  // a right click is no Click
     log.clear();
@@ -116,23 +140,11 @@ TEST_F(ControlTest, MouseEventsGiveTwipsMasksAndClicks) {
     sendMouse(label, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(log, (std::vector<std::string>{"down 1 0 750 750", "up 1 0 750 750", "click", "dblclick",
                                             "up 1 0 750 750"}));
-
     // A disabled control takes no mouse input.
     label.setEnabled(false);
     log.clear();
     clickOn(label);
     EXPECT_TRUE(log.empty());
-}
-
-TEST_F(ControlTest, HandlerMayUnloadItsOwnControl) {
-    ControlArray<Label> labels("Label3");
-    labels.add(std::make_unique<Label>("Label3", 0)).attach(&form);
-    Label& loaded = labels.Load(1);
-    loaded.Move(0, 0, 300, 300);
-    loaded.setVisible(true);
-    loaded.MouseDown = [&](int, int, float, float) { labels.Unload(1); };
-    pressOn(loaded);
-    EXPECT_FALSE(labels.Exists(1));
 }
 
 TEST_F(ControlTest, KeysReachHandlersAndTheTextBoxStillEdits) {
@@ -156,11 +168,90 @@ TEST_F(ControlTest, KeysReachHandlersAndTheTextBoxStillEdits) {
     EXPECT_EQ(code, 9);
 }
 
-TEST_F(ControlTest, FormCloseAsksUnload) {
-    int asked = 0;
-    form.Unload = [&](int& cancel) { cancel = ++asked == 1 ? 1 : 0; };
-    form.Show();
-    EXPECT_FALSE(form.Close());
-    EXPECT_TRUE(form.Close());
-    EXPECT_FALSE(form.widget()->isVisible());
+TEST_F(ControlTest, CheckBoxAndTextBoxFireOnChangeOnlyAndNeverWhileBuilding) {
+    CheckBox check("Check1");
+    TextBox text("Text1");
+    place(check, 0, 0, 600, 600);
+    text.attach(&form);
+    int clicks = 0, changes = 0;
+    check.Click = [&] { ++clicks; };
+    text.Change = [&] { ++changes; };
+    for (bool building : {true, false}) {  // the second time nothing changes
+        form.setBuilding(building);
+        check.setValue(1);
+        text.setText("start");
+    }
+    EXPECT_EQ(clicks + changes, 0);
+    check.setValue(0);
+    text.setText("next");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 1);
+
+    // A user's click toggles the value and runs Click once; typing runs Change.
+    clickOn(check);
+    EXPECT_EQ(check.Value(), 1);
+    EXPECT_EQ(clicks, 2);
+    auto* edit = qobject_cast<QLineEdit*>(text.widget());
+    edit->end(false);
+    edit->insert("!");
+    EXPECT_EQ(text.Text(), "next!");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ControlTest, ScrollBarAndProgressBarClampTheirValues) {
+    HScrollBar bar("HScroll1");
+    bar.attach(&form);
+    int changes = 0;
+    bar.Change = [&] { ++changes; };
+    form.setBuilding(true);
+    bar.setMin(1);
+    bar.setMax(10);
+    form.setBuilding(false);
+    bar.setValue(50);
+    EXPECT_EQ(bar.Value(), 10);
+    bar.setMax(4);  // the value follows the smaller range
+    EXPECT_EQ(bar.Value(), 4);
+    qobject_cast<QScrollBar*>(bar.widget())->setValue(2);  // the user scrolls
+    EXPECT_EQ(bar.Value(), 2);
+    EXPECT_EQ(changes, 3);
+
+    ProgressBar progress("ProgressBar1");
+    progress.setMax(0);  // an empty range is allowed
+    progress.setMax(5);
+    progress.setValue(9);
+    EXPECT_EQ(progress.Value(), 5);
+}
+
+TEST_F(ControlTest, RichTextBoxShowsFilesAndKeepsLines) {
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/HELP.RTF";
+    std::ofstream(path) << "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\b Title\\b0\\par Body text\\par}";
+    RichTextBox box("RichTextBox2");
+    box.attach(&form);
+    box.setFileName(path);
+    EXPECT_EQ(box.Text(), "Title\rBody text");
+    box.setFileName(dir.path().toStdString() + "/missing.rtf");
+    EXPECT_EQ(box.Text(), "");
+    box.setText("FD 10\rRT 90\r");
+    EXPECT_EQ(qobject_cast<QTextEdit*>(box.widget())->toPlainText(), "FD 10\nRT 90\n");
+}
+
+// A handler that fails while the user drives the control ends that event
+// only; set from code, its failure reaches the code that set the value.
+TEST_F(ControlTest, AFailingHandlerEndsItsEventOnly) {
+    CommandButton button("Command1");
+    CheckBox check("Check1");
+    place(button, 0, 0, 600, 300);
+    place(check, 0, 600, 600, 300);
+    int runs = 0;
+    button.Click = [&] {
+        ++runs;
+        throw RuntimeError("failing step");
+    };
+    check.Click = button.Click;
+    EXPECT_NO_THROW(clickOn(button));
+    EXPECT_NO_THROW(clickOn(button));
+    EXPECT_NO_THROW(clickOn(check));
+    EXPECT_EQ(runs, 3);
+    EXPECT_THROW(check.setValue(0), RuntimeError);
 }

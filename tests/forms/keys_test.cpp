@@ -6,24 +6,42 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
-#include <QtCore/qnamespace.h>
 #include <vector>
 
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/picture_box.h"
-#include "support/qt_app.h"
 
 using namespace forms;
 
+namespace {
+
+// Keypad 0..9 and its decimal point as Qt reports them with Num Lock on and
+// with it off, and the codes the handlers receive in each state.
+struct KeypadKey {
+    int numLockOn, codeOn, numLockOff, codeOff;
+};
+constexpr KeypadKey kKeypad[] = {
+    {Qt::Key_0, 96, Qt::Key_Insert, 45},   {Qt::Key_1, 97, Qt::Key_End, 35},  {Qt::Key_2, 98, Qt::Key_Down, 40},
+    {Qt::Key_3, 99, Qt::Key_PageDown, 34}, {Qt::Key_4, 100, Qt::Key_Left, 37}, {Qt::Key_5, 101, Qt::Key_Clear, 12},
+    {Qt::Key_6, 102, Qt::Key_Right, 39},   {Qt::Key_7, 103, Qt::Key_Home, 36}, {Qt::Key_8, 104, Qt::Key_Up, 38},
+    {Qt::Key_9, 105, Qt::Key_PageUp, 33},  {Qt::Key_Period, 110, Qt::Key_Delete, 46},
+};
+
+}  // namespace
+
 TEST(Keys, VirtualKeyCodesAndMasks) {
-    EXPECT_EQ(virtualKey(Qt::Key_Enter, true), 13);
     EXPECT_EQ(virtualKey(Qt::Key_Exclam, false), 49);  // Shift+1 is still the digit key
     // "-" and "." of the main block are never Insert or Delete.
     EXPECT_EQ(virtualKey(Qt::Key_Minus, false), 189);
     EXPECT_EQ(virtualKey(Qt::Key_Period, false), 190);
-    EXPECT_EQ(virtualKey(Qt::Key_Insert, false), 45);
     EXPECT_EQ(virtualKey(Qt::Key_Delete, false), 46);
+    // On the keypad (its digits in both Num Lock states are sent below): a
+    // decimal comma, the operators, Enter.
+    EXPECT_EQ(virtualKey(Qt::Key_Comma, true), 110);
+    EXPECT_EQ(virtualKey(Qt::Key_Minus, true), 109);
+    EXPECT_EQ(virtualKey(Qt::Key_Plus, true), 107);
+    EXPECT_EQ(virtualKey(Qt::Key_Enter, true), 13);
 
     EXPECT_EQ(shiftMask(Qt::ShiftModifier | Qt::AltModifier), 5);
     EXPECT_EQ(shiftMask(Qt::ControlModifier | Qt::KeypadModifier | Qt::MetaModifier), 2);
@@ -31,47 +49,10 @@ TEST(Keys, VirtualKeyCodesAndMasks) {
     EXPECT_EQ(buttonMask(Qt::MiddleButton | Qt::BackButton), 4);
 }
 
-namespace {
-
-// One keypad key as Qt reports it with Num Lock on and with it off, and the
-// codes the handlers receive in each state.
-struct KeypadKey {
-    int numLockOn, codeOn;
-    int numLockOff, codeOff;
-};
-
-// Keypad 0..9 and its decimal point, in that order.
-const std::vector<KeypadKey>& keypad() {
-    static const std::vector<KeypadKey> keys = {
-        {Qt::Key_0, 96, Qt::Key_Insert, 45},   {Qt::Key_1, 97, Qt::Key_End, 35},
-        {Qt::Key_2, 98, Qt::Key_Down, 40},     {Qt::Key_3, 99, Qt::Key_PageDown, 34},
-        {Qt::Key_4, 100, Qt::Key_Left, 37},    {Qt::Key_5, 101, Qt::Key_Clear, 12},
-        {Qt::Key_6, 102, Qt::Key_Right, 39},   {Qt::Key_7, 103, Qt::Key_Home, 36},
-        {Qt::Key_8, 104, Qt::Key_Up, 38},      {Qt::Key_9, 105, Qt::Key_PageUp, 33},
-        {Qt::Key_Period, 110, Qt::Key_Delete, 46},
-    };
-    return keys;
-}
-
-}  // namespace
-
-TEST(Keys, KeypadGivesDigitsWithNumLockOnAndNavigationWithItOff) {
-    for (const KeypadKey& k : keypad()) {
-        EXPECT_EQ(virtualKey(k.numLockOn, true), k.codeOn) << k.codeOn;
-        EXPECT_EQ(virtualKey(k.numLockOff, true), k.codeOff) << k.codeOff;
-    }
-    // A layout whose decimal point is a comma; the operators; Enter.
-    EXPECT_EQ(virtualKey(Qt::Key_Comma, true), 110);
-    EXPECT_EQ(virtualKey(Qt::Key_Minus, true), 109);
-    EXPECT_EQ(virtualKey(Qt::Key_Plus, true), 107);
-    EXPECT_EQ(virtualKey(Qt::Key_Enter, true), 13);
-}
-
 // Real key events carrying the keypad modifier, on a canvas and in a text
 // box: the handlers see the state's codes, and the characters "-" and "."
 // reach KeyPress as themselves.
 TEST(Keys, KeypadEventsReachCanvasAndTextBoxHandlers) {
-    ensureQtApp();
     Form form("Form1");
     PictureBox canvas("Picture4");
     TextBox box("Text1");
@@ -86,7 +67,7 @@ TEST(Keys, KeypadEventsReachCanvasAndTextBoxHandlers) {
             QApplication::sendEvent(c->widget(), &e);
         };
         std::vector<int> expected;
-        for (const KeypadKey& k : keypad()) {
+        for (const KeypadKey& k : kKeypad) {
             send(k.numLockOn);
             send(k.numLockOff);
             expected.push_back(k.codeOn);

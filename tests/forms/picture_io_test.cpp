@@ -12,7 +12,7 @@
 
 #include "forms/metafile_header.h"
 #include "forms/types.h"
-#include "support/qt_app.h"
+#include <cstdlib>
 #include "support/test_metafile.h"
 
 using namespace forms;
@@ -21,7 +21,6 @@ namespace {
 
 class PictureIoTest : public ::testing::Test {
 protected:
-    void SetUp() override { ensureQtApp(); }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     void write(const std::string& file, const QByteArray& bytes) {
         std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
@@ -37,6 +36,27 @@ bool redLeftBlueRight(const QImage& image) {
 
 std::span<const std::uint8_t> bytesOf(const QByteArray& b) {
     return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, format, 80);
+    return bytes;
+}
+
+// The headers of a 24-bit BMP (a negative height: stored top-down), without
+// its pixels; rows of `width` multiple of 4 bytes need no padding.
+QByteArray bmpHeaders(qint32 width, qint32 height) {
+    const quint32 pixelBytes = quint32(width) * 3 * quint32(std::abs(height));
+    QByteArray bmp;
+    QDataStream out(&bmp, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + pixelBytes) << quint32(0) << quint32(54) << quint32(40) << width << height << quint16(1)
+        << quint16(24) << quint32(0) << pixelBytes << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    return bmp;
 }
 
 TEST_F(PictureIoTest, SavesA24BitBmpThatLoadsBackPixelForPixel) {
@@ -58,14 +78,7 @@ TEST_F(PictureIoTest, FailuresThrowAndLeaveNoFile) {
     EXPECT_THROW(LoadPicture(path("text.bmp")), RuntimeError);
     // A header announcing 9000 x 8000 pixels and no pixel data: refused by
     // its size before anything is read.
-    QByteArray bmp;
-    QDataStream out(&bmp, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("BM", 2);
-    out << quint32(54 + 9000 * 3 * 8000) << quint32(0) << quint32(54) << quint32(40) << qint32(9000) << qint32(8000)
-        << quint16(1) << quint16(24) << quint32(0) << quint32(9000 * 3 * 8000) << qint32(2835) << qint32(2835)
-        << quint32(0) << quint32(0);
-    std::ofstream(path("huge.bmp"), std::ios::binary).write(bmp.constData(), bmp.size());
+    write(path("huge.bmp"), bmpHeaders(9000, 8000));
     EXPECT_THROW(LoadPicture(path("huge.bmp")), RuntimeError);
 
     EXPECT_THROW(SavePicture(QImage(4, 4, QImage::Format_RGB32), path("no such folder/b.BMP")), RuntimeError);
@@ -93,7 +106,8 @@ TEST_F(PictureIoTest, MetafilesAreDrawnAtTheSizeAskedForOrAtTheirOwn) {
     bmp.fill(Qt::red);
     bmp.save(QString::fromStdString(path("bitmap.wmf")), "bmp");
     EXPECT_THROW(LoadPicture(path("bitmap.wmf")), RuntimeError);
-    for (qsizetype cut : {qsizetype(22), qsizetype(40), qsizetype(60), wmf.size() - 6}) decodePicture(wmf.left(cut), "wmf", QSize(10, 10));
+    for (qsizetype cut : {qsizetype(22), qsizetype(40), qsizetype(60), wmf.size() - 6})
+        decodePicture(wmf.left(cut), "wmf", QSize(10, 10));
 }
 
 TEST_F(PictureIoTest, OnlyMetafileHeadersReachTheMetafileLibrary) {
@@ -115,14 +129,12 @@ TEST_F(PictureIoTest, OnlyMetafileHeadersReachTheMetafileLibrary) {
         }
         return hasMetafileHeader(bytesOf(b));
     };
-    EXPECT_FALSE(changed(20, 0));         // checksum
-    EXPECT_FALSE(changed(14, 0, true));   // no units per inch
-    EXPECT_FALSE(changed(10, 0, true));   // right edge on the left one
-    EXPECT_FALSE(changed(12, 0, true));   // bottom edge on the top one
     EXPECT_TRUE(changed(14, 1440, true));
-    EXPECT_FALSE(changed(22, 3));         // type
-    EXPECT_FALSE(changed(24, 10));        // header length
-    EXPECT_FALSE(changed(26, 0x0200));    // version
+    // The checksum; no units per inch; the right edge on the left one; the
+    // bottom edge on the top one; the type, header length and version.
+    for (auto [at, value, checked] : {std::tuple{20, 0, false}, {14, 0, true}, {10, 0, true}, {12, 0, true},
+                                      {22, 3, false}, {24, 10, false}, {26, 0x0200, false}})
+        EXPECT_FALSE(changed(at, std::uint16_t(value), checked)) << at;
     EXPECT_FALSE(hasMetafileHeader(bytesOf(wmf.left(30))));
     EXPECT_FALSE(hasMetafileHeader({}));
 }
@@ -133,10 +145,7 @@ TEST_F(PictureIoTest, LargePicturesDecodeAtTheSizeAskedForAndAtTheirOwn) {
     QImage large(8000, 6000, QImage::Format_RGB32);
     large.fill(Qt::blue);
     QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
-    QByteArray png;
-    QBuffer out(&png);
-    out.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(large.save(&out, "png", 80));
+    const QByteArray png = encoded(large, "png");
     large = QImage();
     const QImage canvas = decodePicture(png, "png", QSize(800, 700));
     EXPECT_EQ(canvas.size(), QSize(800, 700));  // each direction on its own
@@ -150,11 +159,7 @@ TEST_F(PictureIoTest, FileNamesThatAreNotUtf8) {
     const std::string name = dir.path().toStdString() + "/pic\xff\xfe.bmp";
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(Qt::green);
-    QByteArray bmp;
-    QBuffer out(&bmp);
-    out.open(QIODevice::WriteOnly);
-    image.save(&out, "bmp");
-    write(name, bmp);
+    write(name, encoded(image, "bmp"));
     EXPECT_EQ(LoadPicture(name), image);
 }
 
@@ -170,21 +175,13 @@ TEST_F(PictureIoTest, BuiltinPicturesKeepTransparencyOnlyWhereTheyHaveIt) {
     EXPECT_TRUE(builtinPicture(0).isNull() && builtinPicture(38).isNull());
 }
 
-}  // namespace
-
 // A top-down BMP (its height stored negative) does not tell its size before
 // it is read; it is still decoded no larger than asked.
 TEST_F(PictureIoTest, PictureThatHidesItsSizeIsStillReducedToTheFit) {
-    const int width = 300, height = 200, row = width * 3;  // 24 bits, rows already a multiple of 4
-    QByteArray bmp;
-    QDataStream out(&bmp, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("BM", 2);
-    out << quint32(54 + row * height) << quint32(0) << quint32(54);
-    out << quint32(40) << qint32(width) << qint32(-height) << quint16(1) << quint16(24) << quint32(0)
-        << quint32(row * height) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
-    bmp.append(QByteArray(row * height, '\x7f'));
-    EXPECT_EQ(decodePicture(bmp, "bmp", QSize()).size(), QSize(width, height));
+    const QByteArray bmp = bmpHeaders(300, -200) + QByteArray(300 * 3 * 200, '\x7f');
+    EXPECT_EQ(decodePicture(bmp, "bmp", QSize()).size(), QSize(300, 200));
     EXPECT_EQ(decodePicture(bmp, "bmp", QSize(104, 78)).size(), QSize(104, 78));
-    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(1024, 50)).size(), QSize(width, 50));
+    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(1024, 50)).size(), QSize(300, 50));
 }
+
+}  // namespace

@@ -1,5 +1,5 @@
-// The live timers: their countdown, and ticks held back while the program
-// works outside the event loop.
+// The live timers: their period and countdown, and ticks held back while the
+// program works outside the event loop.
 #include "forms/timer.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@
 #include <QThread>
 #include <optional>
 
-#include "support/qt_app.h"
+#include "forms/form.h"
+#include "forms/picture_box.h"
+#include "support/paint_recorder.h"
 
 using namespace forms;
 
@@ -17,12 +19,15 @@ namespace {
 
 class TimerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ensureQtApp();
-        Timer::setLiveTimers(true);
-    }
+    void SetUp() override { Timer::setLiveTimers(true); }
     void TearDown() override { Timer::setLiveTimers(false); }
 
+    // Starts the timer every `ms` milliseconds, counting its ticks in `ticks`.
+    static void start(Timer& t, int ms, int& ticks) {
+        t.TimerEvent = [&ticks] { ++ticks; };
+        t.setInterval(ms);
+        t.setEnabled(true);
+    }
     // Runs the event loop for `ms` milliseconds.
     static void runEvents(int ms) {
         QElapsedTimer clock;
@@ -36,12 +41,18 @@ protected:
 
 }  // namespace
 
+TEST_F(TimerTest, NeverRunsFasterThan15ms) {
+    Timer timer("Timer1");
+    timer.setInterval(1);
+    EXPECT_EQ(timer.livePeriodMs(), 15);
+    timer.setInterval(0);  // 0 stops it
+    EXPECT_EQ(timer.livePeriodMs(), 0);
+}
+
 TEST_F(TimerTest, EnablingARunningTimerKeepsItsCountdown) {
     Timer timer("Timer1");
     int ticks = 0;
-    timer.TimerEvent = [&] { ++ticks; };
-    timer.setInterval(300);
-    timer.setEnabled(true);
+    start(timer, 300, ticks);
     QElapsedTimer clock;
     clock.start();
     QThread::msleep(200);
@@ -59,12 +70,8 @@ TEST_F(TimerTest, EnablingARunningTimerKeepsItsCountdown) {
 TEST_F(TimerTest, TicksWaitForTheHoldAndComeOnceFromTheEventLoop) {
     Timer held("Timer1"), stopped("Timer2");
     int heldTicks = 0, stoppedTicks = 0;
-    held.TimerEvent = [&] { ++heldTicks; };
-    stopped.TimerEvent = [&] { ++stoppedTicks; };
-    for (Timer* t : {&held, &stopped}) {
-        t->setInterval(15);
-        t->setEnabled(true);
-    }
+    start(held, 15, heldTicks);
+    start(stopped, 15, stoppedTicks);
     {
         std::optional<TimerTickHold> outer(std::in_place);
         {
@@ -84,4 +91,28 @@ TEST_F(TimerTest, TicksWaitForTheHoldAndComeOnceFromTheEventLoop) {
     runEvents(50);
     EXPECT_EQ(heldTicks, 1);
     EXPECT_EQ(stoppedTicks, 0);
+}
+
+// A form's Show lets the window paint itself while the program works on, but
+// no timer's handler runs there: a tick that came due runs from the event loop.
+TEST_F(TimerTest, FormShowPaintsButHoldsTimerTicks) {
+    Form form("Form1");
+    form.Move(0, 0, 3000, 3000);
+    PictureBox panel("Picture1");
+    panel.attach(&form);
+    panel.Move(0, 0, 1500, 1500);
+    form.Show();
+
+    Timer timer("Timer1");
+    int ticks = 0;
+    start(timer, 50, ticks);
+    PaintRecorder recorder(panel.widget());
+    recorder.start();
+    QThread::msleep(80);  // due, with no event loop running
+    panel.widget()->update();
+    form.Show();
+    EXPECT_FALSE(recorder.region().isEmpty());
+    EXPECT_EQ(ticks, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
 }

@@ -1,5 +1,5 @@
-// Real Qt mouse events sent to the middle of a control's widget, as a user's
-// pointer would deliver them.
+// Real Qt mouse events sent to a control's widget, as a user's pointer would
+// deliver them: at the middle of the widget unless a point is given.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,14 +7,16 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
+#include <optional>
 
 #include "forms/control.h"
 
-inline void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+inline void sendMouse(forms::Control& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                      std::optional<QPoint> at = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QWidget* w = c.widget();
     ASSERT_NE(w, nullptr) << c.Name();
-    const QPointF p(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
+    const QPointF p = at ? QPointF(*at) : QPointF(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, mods);
     QApplication::sendEvent(w, &e);
 }
 
