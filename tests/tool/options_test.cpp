@@ -64,7 +64,7 @@ TEST_F(OptionsTest, BoxesShowTheirPanelsAndGiveTheFocusBack) {
         focusAway();
         box(index).setValue(1);
         if (panel) EXPECT_TRUE(panel->Visible());
-        EXPECT_TRUE((index == 3 ? f().Text2 : f().Picture4)->HasFocus());  // "Com" keeps it in its strip
+        EXPECT_TRUE((index == 3 ? static_cast<forms::Control*>(f().Text2) : f().Picture4)->HasFocus());  // "Com" keeps it in its strip
         focusAway();
         box(index).setValue(1);  // set again to its value: nothing runs
         EXPECT_TRUE(f().Picture1->HasFocus());
