@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QWindow>
@@ -42,26 +40,15 @@ protected:
 
 }  // namespace
 
-TEST_F(ControlTest, GeometryIsStoredExactlyAndProjectedToPixels) {
+// Twips to pixels; the form's Width and Height are its outer size.
+TEST_F(ControlTest, GeometryInPixelsAndTheFormsOuterSize) {
     Label label("Label1");
-    place(label, 1440.3f, 22.5f, 300.0f, -30.0f);
-    EXPECT_FLOAT_EQ(label.Left(), 1440.3f);
-    EXPECT_FLOAT_EQ(label.Height(), -30.0f);  // kept as set, shown as nothing
+    place(label, 1440.3f, 22.5f, 300.0f, -30.0f);  // a negative height shows as nothing
     EXPECT_EQ(label.widget()->geometry(), QRect(96, 2, 20, 0));
     // The right edge is rounded, not the width: 7.5 px + 7.5 px spans 8 px.
     label.Move(112.5f, 0, 112.5f, 15);
     EXPECT_EQ(label.widget()->geometry(), QRect(8, 0, 7, 1));
 
-    // With Stretch off an image takes its picture's size, 15 twips a pixel.
-    Image image("Image1");
-    place(image, 0, 0, 3000, 3000).setStretch(true);
-    image.setPicture(QImage(80, 65, QImage::Format_RGB32));
-    EXPECT_FLOAT_EQ(image.Width(), 3000);
-    image.setStretch(false);
-    EXPECT_FLOAT_EQ(image.Height(), 975);
-}
-
-TEST_F(ControlTest, FormWidthAndHeightAreTheOuterSizeAndCloseAsksUnload) {
     form.setBorderStyle(1);
     form.Move(150, 300, 15360, 11520);
     form.Show();
@@ -70,36 +57,20 @@ TEST_F(ControlTest, FormWidthAndHeightAreTheOuterSizeAndCloseAsksUnload) {
     EXPECT_EQ(w->frameGeometry(), QRect(10, 20, 1024, 768));
     EXPECT_EQ(w->size(), QSize(1024 - frame.left() - frame.right(), 768 - frame.top() - frame.bottom()));
     EXPECT_EQ(w->minimumSize(), w->maximumSize());  // the user cannot resize it
-    EXPECT_FLOAT_EQ(form.Width(), 15360);            // the model keeps what was set
-
-    int asked = 0;
-    form.Unload = [&](int& cancel) { cancel = ++asked == 1 ? 1 : 0; };
-    EXPECT_FALSE(form.Close());
-    EXPECT_TRUE(form.Close());
-    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(ControlTest, ControlArraysAndContainersOutlivedByTheirMembers) {
     ControlArray<Label> labels("Label2");
-    Label& first = labels.add(std::make_unique<Label>("Label2", 0));
-    first.attach(&form);
-    first.setCaption("Red");
-    Label& second = labels.Load(3);  // a hidden copy of the lowest member
-    EXPECT_EQ(second.Caption(), "Red");
-    EXPECT_FALSE(second.Visible());
-    EXPECT_THROW(labels.Load(3), RuntimeError);
-    EXPECT_THROW(labels(2), RuntimeError);
-    QPointer<QWidget> secondWidget = second.widget();
-    labels.Unload(3);
-    EXPECT_TRUE(secondWidget.isNull());
-
+    labels.add(std::make_unique<Label>("Label2", 0)).attach(&form);
     // A handler may unload its own control.
     Label& loaded = labels.Load(1);
+    QPointer<QWidget> widget = loaded.widget();
     loaded.Move(0, 0, 300, 300);
     loaded.setVisible(true);
     loaded.MouseDown = [&](int, int, float, float) { labels.Unload(1); };
     pressOn(loaded);
     EXPECT_FALSE(labels.Exists(1));
+    EXPECT_TRUE(widget.isNull());
 
     // A container going first leaves its children safe.
     auto frame = std::make_unique<Frame>("Frame1");
@@ -127,24 +98,15 @@ TEST_F(ControlTest, MouseEventsGiveTwipsMasksAndClicks) {
     label.MouseUp = record("up");
     label.Click = [&] { log.push_back("click"); };
     label.DblClick = [&] { log.push_back("dblclick"); };
-    sendMouse(label, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(3, 4));
-    sendMouse(label, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(10, 20), Qt::ShiftModifier);
-    sendMouse(label, QEvent::MouseMove, Qt::NoButton, Qt::RightButton | Qt::LeftButton, QPoint(11, 21),
-              Qt::ControlModifier | Qt::AltModifier);
-    sendMouse(label, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, QPoint(12, 22));
-    EXPECT_EQ(log, (std::vector<std::string>{"move 0 0 45 60", "down 2 1 150 300", "move 3 6 165 315",
-                                            "up 2 0 180 330"}));  // a right click is no Click
-    log.clear();
+    // The masks' own values are the keys test's; here the points in twips.
+    sendMouse(label, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, QPoint(3, 4), Qt::ShiftModifier);
+    clickOn(label, Qt::RightButton);  // a right click is no Click
     clickOn(label);  // a double click: its second press gives DblClick, its release no Click
     sendMouse(label, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton);
     sendMouse(label, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(log, (std::vector<std::string>{"down 1 0 750 750", "up 1 0 750 750", "click", "dblclick",
+    EXPECT_EQ(log, (std::vector<std::string>{"move 2 1 45 60", "down 2 0 750 750", "up 2 0 750 750",
+                                            "down 1 0 750 750", "up 1 0 750 750", "click", "dblclick",
                                             "up 1 0 750 750"}));
-    // A disabled control takes no mouse input.
-    label.setEnabled(false);
-    log.clear();
-    clickOn(label);
-    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(ControlTest, KeysReachHandlersAndTheTextBoxStillEdits) {
@@ -184,42 +146,7 @@ TEST_F(ControlTest, CheckBoxAndTextBoxFireOnChangeOnlyAndNeverWhileBuilding) {
     EXPECT_EQ(clicks + changes, 0);
     check.setValue(0);
     text.setText("next");
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(changes, 1);
-
-    // A user's click toggles the value and runs Click once; typing runs Change.
-    clickOn(check);
-    EXPECT_EQ(check.Value(), 1);
-    EXPECT_EQ(clicks, 2);
-    auto* edit = qobject_cast<QLineEdit*>(text.widget());
-    edit->end(false);
-    edit->insert("!");
-    EXPECT_EQ(text.Text(), "next!");
-    EXPECT_EQ(changes, 2);
-}
-
-TEST_F(ControlTest, ScrollBarAndProgressBarClampTheirValues) {
-    HScrollBar bar("HScroll1");
-    bar.attach(&form);
-    int changes = 0;
-    bar.Change = [&] { ++changes; };
-    form.setBuilding(true);
-    bar.setMin(1);
-    bar.setMax(10);
-    form.setBuilding(false);
-    bar.setValue(50);
-    EXPECT_EQ(bar.Value(), 10);
-    bar.setMax(4);  // the value follows the smaller range
-    EXPECT_EQ(bar.Value(), 4);
-    qobject_cast<QScrollBar*>(bar.widget())->setValue(2);  // the user scrolls
-    EXPECT_EQ(bar.Value(), 2);
-    EXPECT_EQ(changes, 3);
-
-    ProgressBar progress("ProgressBar1");
-    progress.setMax(0);  // an empty range is allowed
-    progress.setMax(5);
-    progress.setValue(9);
-    EXPECT_EQ(progress.Value(), 5);
+    EXPECT_EQ(std::pair(clicks, changes), std::pair(1, 1));
 }
 
 TEST_F(ControlTest, RichTextBoxShowsFilesAndKeepsLines) {
@@ -230,8 +157,6 @@ TEST_F(ControlTest, RichTextBoxShowsFilesAndKeepsLines) {
     box.attach(&form);
     box.setFileName(path);
     EXPECT_EQ(box.Text(), "Title\rBody text");
-    box.setFileName(dir.path().toStdString() + "/missing.rtf");
-    EXPECT_EQ(box.Text(), "");
     box.setText("FD 10\rRT 90\r");
     EXPECT_EQ(qobject_cast<QTextEdit*>(box.widget())->toPlainText(), "FD 10\nRT 90\n");
 }
@@ -239,19 +164,15 @@ TEST_F(ControlTest, RichTextBoxShowsFilesAndKeepsLines) {
 // A handler that fails while the user drives the control ends that event
 // only; set from code, its failure reaches the code that set the value.
 TEST_F(ControlTest, AFailingHandlerEndsItsEventOnly) {
-    CommandButton button("Command1");
     CheckBox check("Check1");
-    place(button, 0, 0, 600, 300);
-    place(check, 0, 600, 600, 300);
+    place(check, 0, 0, 600, 300);
     int runs = 0;
-    button.Click = [&] {
+    check.Click = [&] {
         ++runs;
         throw RuntimeError("failing step");
     };
-    check.Click = button.Click;
-    EXPECT_NO_THROW(clickOn(button));
-    EXPECT_NO_THROW(clickOn(button));
     EXPECT_NO_THROW(clickOn(check));
-    EXPECT_EQ(runs, 3);
-    EXPECT_THROW(check.setValue(0), RuntimeError);
+    EXPECT_NO_THROW(clickOn(check));
+    EXPECT_EQ(runs, 2);
+    EXPECT_THROW(check.setValue(1 - check.Value()), RuntimeError);
 }

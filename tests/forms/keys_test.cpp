@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <tuple>
 #include <vector>
 
 #include "forms/controls.h"
@@ -31,17 +32,13 @@ constexpr KeypadKey kKeypad[] = {
 }  // namespace
 
 TEST(Keys, VirtualKeyCodesAndMasks) {
-    EXPECT_EQ(virtualKey(Qt::Key_Exclam, false), 49);  // Shift+1 is still the digit key
-    // "-" and "." of the main block are never Insert or Delete.
-    EXPECT_EQ(virtualKey(Qt::Key_Minus, false), 189);
-    EXPECT_EQ(virtualKey(Qt::Key_Period, false), 190);
-    EXPECT_EQ(virtualKey(Qt::Key_Delete, false), 46);
-    // On the keypad (its digits in both Num Lock states are sent below): a
-    // decimal comma, the operators, Enter.
-    EXPECT_EQ(virtualKey(Qt::Key_Comma, true), 110);
-    EXPECT_EQ(virtualKey(Qt::Key_Minus, true), 109);
-    EXPECT_EQ(virtualKey(Qt::Key_Plus, true), 107);
-    EXPECT_EQ(virtualKey(Qt::Key_Enter, true), 13);
+    // Shift+1 is still the digit key; "-" and "." of the main block are never
+    // Insert or Delete. On the keypad (its digits in both Num Lock states are
+    // sent below): a decimal comma, the operators, Enter.
+    for (auto [key, keypad, code] : {std::tuple{Qt::Key_Exclam, false, 49}, {Qt::Key_Minus, false, 189},
+                                     {Qt::Key_Period, false, 190}, {Qt::Key_Comma, true, 110},
+                                     {Qt::Key_Plus, true, 107}, {Qt::Key_Enter, true, 13}})
+        EXPECT_EQ(virtualKey(key, keypad), code) << key;
 
     EXPECT_EQ(shiftMask(Qt::ShiftModifier | Qt::AltModifier), 5);
     EXPECT_EQ(shiftMask(Qt::ControlModifier | Qt::KeypadModifier | Qt::MetaModifier), 2);

@@ -5,8 +5,8 @@
 
 #include <QBuffer>
 #include <QDataStream>
-#include <QPainter>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -66,45 +66,34 @@ TEST_F(PictureIoTest, SavesA24BitBmpThatLoadsBackPixelForPixel) {
     SavePicture(image, path("a.BMP"));
     QFile saved(dir.filePath("a.BMP"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray header = saved.read(30);
-    EXPECT_EQ(header.left(2), QByteArray("BM"));
-    EXPECT_EQ(header[28], 24);  // bits per pixel
+    EXPECT_EQ(saved.read(30)[28], 24);  // bits per pixel
     EXPECT_EQ(LoadPicture(path("a.BMP")), image);
 }
 
 TEST_F(PictureIoTest, FailuresThrowAndLeaveNoFile) {
     EXPECT_THROW(LoadPicture(path("missing.bmp")), RuntimeError);
-    std::ofstream(path("text.bmp")) << "this is not a picture";
-    EXPECT_THROW(LoadPicture(path("text.bmp")), RuntimeError);
     // A header announcing 9000 x 8000 pixels and no pixel data: refused by
     // its size before anything is read.
     write(path("huge.bmp"), bmpHeaders(9000, 8000));
     EXPECT_THROW(LoadPicture(path("huge.bmp")), RuntimeError);
 
-    EXPECT_THROW(SavePicture(QImage(4, 4, QImage::Format_RGB32), path("no such folder/b.BMP")), RuntimeError);
     EXPECT_THROW(SavePicture(QImage(), path("empty.BMP")), RuntimeError);
     EXPECT_FALSE(QFile::exists(dir.filePath("empty.BMP")));
 }
 
-TEST_F(PictureIoTest, MetafilesAreDrawnAtTheSizeAskedForOrAtTheirOwn) {
+// Drawn at the canvas's size the end-to-end test sees them; here their own
+// size and what is refused.
+TEST_F(PictureIoTest, MetafilesAreDrawnAtTheirOwnSizeOrRefused) {
     const QByteArray wmf = testMetafile();
-    const QImage thumb = decodePicture(wmf, "wmf", QSize(40, 20));
-    EXPECT_EQ(thumb.size(), QSize(40, 20));
-    EXPECT_TRUE(redLeftBlueRight(thumb));
-    const QImage own = decodePicture(wmf, "wmf", QSize());
+    write(path("m.WMF"), wmf);  // the name's case does not matter
+    const QImage own = LoadPicture(path("m.WMF"));
     EXPECT_EQ(own.size(), QSize(96, 96));  // 1000 units at 1000 an inch
     EXPECT_TRUE(redLeftBlueRight(own));
     EXPECT_TRUE(decodePicture(wmf, "wmf", QSize(9000, 9000)).isNull());  // beyond 64 megapixels
 
-    write(path("m.WMF"), wmf);  // the name's case does not matter
-    EXPECT_TRUE(redLeftBlueRight(LoadPicture(path("m.WMF"), QSize(30, 30))));
-
     // Anything else named .wmf is refused; a cut-off metafile at worst
     // draws less.
-    EXPECT_TRUE(decodePicture(QByteArray("not a metafile at all"), "wmf", QSize()).isNull());
-    QImage bmp(8, 8, QImage::Format_RGB32);
-    bmp.fill(Qt::red);
-    bmp.save(QString::fromStdString(path("bitmap.wmf")), "bmp");
+    write(path("bitmap.wmf"), encoded(QImage(8, 8, QImage::Format_RGB32), "bmp"));
     EXPECT_THROW(LoadPicture(path("bitmap.wmf")), RuntimeError);
     for (qsizetype cut : {qsizetype(22), qsizetype(40), qsizetype(60), wmf.size() - 6})
         decodePicture(wmf.left(cut), "wmf", QSize(10, 10));
@@ -114,42 +103,24 @@ TEST_F(PictureIoTest, OnlyMetafileHeadersReachTheMetafileLibrary) {
     const QByteArray wmf = testMetafile();
     EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf)));
     EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf.mid(22))));  // no placeable header
-    // One word changed; `checked` keeps the placeable header's checksum right.
-    auto changed = [&](int at, std::uint16_t value, bool checked = false) {
+    // A wrong checksum, a wrong header length, a cut-off header.
+    for (int at : {20, 24}) {
         QByteArray b = wmf;
-        auto put = [&b](int i, std::uint16_t w) {
-            b[i] = char(w & 0xFF);
-            b[i + 1] = char(w >> 8);
-        };
-        put(at, value);
-        if (checked) {
-            std::uint16_t sum = 0;
-            for (int i = 0; i < 20; i += 2) sum ^= std::uint16_t(std::uint8_t(b[i]) | std::uint8_t(b[i + 1]) << 8);
-            put(20, sum);
-        }
-        return hasMetafileHeader(bytesOf(b));
-    };
-    EXPECT_TRUE(changed(14, 1440, true));
-    // The checksum; no units per inch; the right edge on the left one; the
-    // bottom edge on the top one; the type, header length and version.
-    for (auto [at, value, checked] : {std::tuple{20, 0, false}, {14, 0, true}, {10, 0, true}, {12, 0, true},
-                                      {22, 3, false}, {24, 10, false}, {26, 0x0200, false}})
-        EXPECT_FALSE(changed(at, std::uint16_t(value), checked)) << at;
+        b[at] = char(b[at] ^ 1);
+        EXPECT_FALSE(hasMetafileHeader(bytesOf(b))) << at;
+    }
     EXPECT_FALSE(hasMetafileHeader(bytesOf(wmf.left(30))));
-    EXPECT_FALSE(hasMetafileHeader({}));
 }
 
 // Qt refuses images over 128 MB unless told otherwise; the program accepts
-// up to 64 megapixels, which take 256 MB.
-TEST_F(PictureIoTest, LargePicturesDecodeAtTheSizeAskedForAndAtTheirOwn) {
+// up to 64 megapixels, which take 256 MB. (At the canvas's size the
+// end-to-end test sees it.)
+TEST_F(PictureIoTest, LargePicturesDecodeAtTheirOwnSize) {
     QImage large(8000, 6000, QImage::Format_RGB32);
     large.fill(Qt::blue);
     QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
     const QByteArray png = encoded(large, "png");
     large = QImage();
-    const QImage canvas = decodePicture(png, "png", QSize(800, 700));
-    EXPECT_EQ(canvas.size(), QSize(800, 700));  // each direction on its own
-    EXPECT_TRUE(redLeftBlueRight(canvas));
     const QImage own = decodePicture(png, "png", QSize());
     EXPECT_EQ(own.size(), QSize(8000, 6000));
     EXPECT_TRUE(redLeftBlueRight(own));
@@ -164,22 +135,18 @@ TEST_F(PictureIoTest, FileNamesThatAreNotUtf8) {
 }
 
 TEST_F(PictureIoTest, BuiltinPicturesKeepTransparencyOnlyWhereTheyHaveIt) {
-    // The mouse cursors: hot spot (lower left) opaque, the rest of the bottom row clear.
-    for (int number : {3, 4, 37}) {
-        const QImage cursor = builtinPicture(number);
-        ASSERT_EQ(cursor.size(), QSize(32, 32)) << number;
-        EXPECT_EQ(qAlpha(cursor.pixel(0, 31)), 255) << number;
-        EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0) << number;
-    }
+    // A mouse cursor: hot spot (lower left) opaque, the rest of the bottom row clear.
+    const QImage cursor = builtinPicture(3);
+    ASSERT_EQ(cursor.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(cursor.pixel(0, 31)), 255);
+    EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0);
     EXPECT_EQ(builtinPicture(5).format(), QImage::Format_RGB32);
-    EXPECT_TRUE(builtinPicture(0).isNull() && builtinPicture(38).isNull());
 }
 
 // A top-down BMP (its height stored negative) does not tell its size before
 // it is read; it is still decoded no larger than asked.
 TEST_F(PictureIoTest, PictureThatHidesItsSizeIsStillReducedToTheFit) {
     const QByteArray bmp = bmpHeaders(300, -200) + QByteArray(300 * 3 * 200, '\x7f');
-    EXPECT_EQ(decodePicture(bmp, "bmp", QSize()).size(), QSize(300, 200));
     EXPECT_EQ(decodePicture(bmp, "bmp", QSize(104, 78)).size(), QSize(104, 78));
     EXPECT_EQ(decodePicture(bmp, "bmp", QSize(1024, 50)).size(), QSize(300, 50));
 }
