@@ -11,5 +11,6 @@ protected:
     }
     void key(int code, int sh = 0) { form->KeyResponder(code, sh); }
     std::string last() const { return form->CommandArray[form->CommandCount - 1]; }
+    const std::string& line(int i) const { return form->CommandArray[i]; }
     int recorded() const { return form->CommandCount - 1; }
 };
