@@ -1,11 +1,10 @@
 // The window as built from its description, before start-up runs: nothing run
-// at build, desktop colours resolved to plain RGB, built-in pictures, stacking.
+// at build, desktop colours resolved to plain RGB, an AutoSize picture, stacking.
 #include <gtest/gtest.h>
 
 #include <QWidget>
 #include <string>
 
-#include "forms/picture_io.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -14,7 +13,6 @@ using forms::rgb;
 
 TEST_F(FormTest, BuildRunsNothingResolvesDesktopColoursLoadsPicturesAndStacks) {
     EXPECT_EQ(form->ActiveControl(), form->Picture4);  // tab index 0: it holds the focus first
-    EXPECT_EQ(form->find("Image1(3)"), &form->Image1(3));  // typed members are the controls found by name
     EXPECT_TRUE(platform.calls.empty());  // no handler ran, the user was asked nothing
 
     // Distinct desktop colours show which role each control took.
@@ -34,7 +32,6 @@ TEST_F(FormTest, BuildRunsNothingResolvesDesktopColoursLoadsPicturesAndStacks) {
     }
 
     EXPECT_EQ(form->Picture20->Picture().size(), QSize(600, 564));  // an AutoSize box takes its picture's size
-    EXPECT_EQ(form->Image1(0).Picture(), forms::builtinPicture(14));  // the line tool
 
     // A control listed earlier covers one listed later.
     const QObjectList& stack = form->widget()->children();  // bottom to top
