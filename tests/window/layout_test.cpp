@@ -26,65 +26,34 @@ layout::MainPanels screen(int wPx, int hPx) { return layout::mainPanels(wPx * 15
 
 TEST(Layout, MainPanelsOn1024x768And800x600) {
     const auto p = screen(1024, 768);
-    expectRect(p.Picture1, 0, 0, 1440, 11232, "Picture1");
     EXPECT_FALSE(p.Image1Stretch);  // 10005 is not above 11232
     expectRect(p.Image1[9], 144, 265 + 975.0f * 9, 1200, 975, "Image1(9)");
     expectRect(p.Picture4, 1440, 0, 12480, 11520, "Picture4");
     expectRect(p.Picture2, 13920, 255, 1440, 10977, "Picture2");
-    expectRect(p.Picture19, 1632, 2304, 9216, 6912, "Picture19");
-    expectRect(p.Picture11, 1248, 1152, 9984, 6912, "Picture11");
     expectRect(p.Picture13, 0, 0, 12480, 1497.6f, "Picture13");
-    EXPECT_EQ(p.commander.Margin, 62);  // from 62.4
-    expectRect(p.commander.Text2, 62, 62, 8736, 452, "Text2");
-    expectRect(p.RichTextBox2, 240, 615, 8736, 6057, "RichTextBox2");
-    expectRect(p.Image6, 6350.4f, 740, 3393.6f, 2375.52f, "Image6");
-    EXPECT_FLOAT_EQ(p.Shape10.Left, 10312.5f);  // the preview circle centred on the canvas's top-right corner
-    EXPECT_FLOAT_EQ(p.Shape10.Top, -2647.5f);
-    // 800 x 600: the tool box is 8775 high and 10005 is greater: the icons are squeezed.
-    const auto s = screen(800, 600);
-    ASSERT_TRUE(s.Image1Stretch);
-    expectRect(s.Image1[9], 144, 255 + 852.0f * 9, 1200, 852, "squeezed Image1(9)");
-    EXPECT_FLOAT_EQ(s.Shape1Height, 852);
-    EXPECT_FLOAT_EQ(s.Picture3.Top, 255);  // the hint panel follows icon 0
+    expectRect(p.commander.Text2, 62, 62, 8736, 452, "Text2");  // a margin of 62.4 held at 62
+    // 800 x 600: the tool box is 8775 high and 10005 is greater: the icons are squeezed to 852.
+    EXPECT_FLOAT_EQ(screen(800, 600).Shape1Height, 852);
 
     const auto cells = layout::colorCells(1440, 10977);  // two columns of 14
-    for (int i : {0, 13, 14, 27}) {
-        EXPECT_FLOAT_EQ(cells[i].Left, i < 14 ? 0 : 720) << i;
-        EXPECT_FLOAT_EQ(cells[i].Width, 648) << i;
-        EXPECT_NEAR(cells[i].Height, 784.07, 0.005) << i;
-    }
+    EXPECT_FLOAT_EQ(cells[27].Left, 720);
+    EXPECT_NEAR(cells[27].Height, 784.07, 0.005);
 }
 
-TEST(Layout, SettingsPanelOn1920x1080AndOnAWiderPanel) {
+TEST(Layout, SettingsPanelOn1920x1080) {
     const auto p = screen(1920, 1080);  // 28800 x 16200 twips, worked by hand: a 25920-wide canvas
-    EXPECT_EQ(p.commander.Margin, 130);  // 129.6
     const auto s = layout::stripsAndSettings(16200, p);
     expectRect(s.Picture5, 0, 13557.375f, 25920, 2295, "Picture5");
-    expectRect(s.Picture7, 1440, 11295, 24480, 4095, "Picture7");
     EXPECT_EQ(s.PanelGap, 156);  // 155.52
     expectRect(s.HScroll3, 156, 327.6f, 4872, 273, "HScroll3");
-    expectRect(s.Command4[6], 156 + 6 * 696, 343.2f, 696, 273, "Command4(6)");
     expectRect(s.Text3, 156, 312, 1574.4f, 255, "Text3");               // 93.6 held at one line
     // So is "CB", raised to end at the bottom of its 717.6-high frame.
     expectRect(s.Command6[1], 1099.2f, 462.6f, 628.8f, 255, "Command6(1)");
-    expectRect(s.Command6[2], 120, 1268.2f, 2589.6f, 255, "Command6(2)");
-
-    // A 13380-wide panel gives a round gap of 80.
-    layout::MainPanels wider = screen(1024, 768);
-    wider.Picture13 = {0, 0, 13380, 1497.6f};
-    const auto w = layout::stripsAndSettings(11520, wider);
-    ASSERT_EQ(w.PanelGap, 80);
-    expectRect(w.Frame1, 80, 80, 2676, 628.8f, "Frame1");
-    EXPECT_FLOAT_EQ(w.Frame4.Top + w.Frame4.Height, 1497.6f - 80);
-    // A sixth of the "Clear" frame separates "CS" and "CB".
-    EXPECT_NEAR(w.Command6[1].Left - (w.Command6[0].Left + w.Command6[0].Width), w.Frame7.Width / 6, 0.01);
-    EXPECT_FLOAT_EQ(w.Text4.Left, 855);
 }
 
 TEST(Layout, PanelGapRoundsHalfToEvenOverflowsLoudlyAndHoldsSizesAtZero) {
     // A 1042-pixel screen leaves a 12750-twip canvas: 12750 x 0.006 = 76.5.
     EXPECT_EQ(layout::stripsAndSettings(11520, screen(1042, 768)).PanelGap, 76);
-    EXPECT_EQ(layout::stripsAndSettings(11520, screen(1142, 768)).PanelGap, 86);  // 85.5
     // The spacing unit is 16-bit: a panel beyond any screen fails loudly, not a negative gap.
     auto p = screen(1024, 768);
     p.Picture13.Width = 6e6f;
@@ -95,10 +64,8 @@ TEST(Layout, PanelGapRoundsHalfToEvenOverflowsLoudlyAndHoldsSizesAtZero) {
     const auto m = screen(3840, 480);
     const auto s = layout::stripsAndSettings(480 * 15.0f, m);
     EXPECT_EQ(s.PanelGap, 328);
-    EXPECT_EQ(s.Frame1.Height, 0);           // (936 - 984) / 2
     EXPECT_EQ(m.commander.Text2.Height, 0);  // 360 - 2 x 274
-    EXPECT_FLOAT_EQ(s.Frame3.Top, 2 * 328);  // below a zero-high frame
-    EXPECT_FLOAT_EQ(s.Picture14.Height, 936 - 2 * 328);
+    EXPECT_FLOAT_EQ(s.Frame3.Top, 2 * 328);  // below a frame of (936 - 984) / 2 held at 0
 }
 
 // Every rectangle of the strips and the settings panel, by name.
@@ -128,10 +95,16 @@ bool showsALine(const std::string& name) {
     return false;
 }
 
+layout::Design plainDesign() {  // the formulas alone, no height held at a line
+    layout::Design plain;
+    plain.PanelLineHeight = 0;
+    return plain;
+}
+
 // The names of the rectangles in which `held` differs from `plain`; each such
 // difference must be a height raised to one line, the rest of it unchanged,
-// but that "CS" and "CB" rise to end at their frame's bottom where the raised
-// height would reach past it.
+// but that "CS" and "CB" may rise where the raised height would reach past
+// their frame's bottom (where to is pinned by a worked screen).
 std::vector<std::string> raisedToOneLine(const layout::StripsAndSettings& held,
                                          const layout::StripsAndSettings& plain) {
     std::vector<std::string> raised;
@@ -144,11 +117,7 @@ std::vector<std::string> raisedToOneLine(const layout::StripsAndSettings& held,
         SCOPED_TRACE(name);
         EXPECT_TRUE(showsALine(name));
         EXPECT_EQ(r.Left, q.Left);
-        const bool clearButton = name.rfind("Command6(", 0) == 0;
-        if (clearButton && q.Top + 255 > held.Frame7.Height)
-            EXPECT_FLOAT_EQ(r.Top, std::max(0.0f, held.Frame7.Height - 255));
-        else
-            EXPECT_EQ(r.Top, q.Top);
+        if (name.rfind("Command6(", 0) != 0 || q.Top + 255 <= held.Frame7.Height) EXPECT_EQ(r.Top, q.Top);
         EXPECT_EQ(r.Width, q.Width);
         EXPECT_LT(q.Height, 255);
         EXPECT_EQ(r.Height, 255);
@@ -157,43 +126,29 @@ std::vector<std::string> raisedToOneLine(const layout::StripsAndSettings& held,
 }
 
 TEST(Layout, ShortPanelControlsAreHeldAtOneLineWhereThePlainFormulasPlaceThem) {
-    layout::Design plain;
-    plain.PanelLineHeight = 0;
-    auto both = [&](int wPx, int hPx) {
+    auto raised = [](int wPx, int hPx) {
         const auto m = screen(wPx, hPx);
-        return std::pair{layout::stripsAndSettings(hPx * 15.0f, m), layout::stripsAndSettings(hPx * 15.0f, m, plain)};
+        const float H = hPx * 15.0f;
+        return raisedToOneLine(layout::stripsAndSettings(H, m), layout::stripsAndSettings(H, m, plainDesign()));
     };
-    // 1024 x 768: only the repeat box and "CS" and "CB" are below a line (the box
-    // 239.04 twips); every other value is the formulas' own.
-    const auto [held, formulas] = both(1024, 768);
-    EXPECT_EQ(raisedToOneLine(held, formulas), (std::vector<std::string>{"Text3", "Command6(0)", "Command6(1)"}));
-    EXPECT_FLOAT_EQ(formulas.Text3.Height, 239.04f);
-
-    // 2560 x 1080 (g = 213): the sliders and tool-size buttons come out below
-    // zero; all of them stand where the formulas put them, one line high
-    // (raisedToOneLine checks each against the formulas).
-    const auto [wide, wideFormulas] = both(2560, 1080);
-    EXPECT_EQ(wideFormulas.HScroll3.Height, 0);
-    // "CS" would stand at 639 in its 672-high frame: it rises to end there.
+    // 1024 x 768: only the repeat box (239.04 twips) and "CS" and "CB" are below a line.
+    EXPECT_EQ(raised(1024, 768), (std::vector<std::string>{"Text3", "Command6(0)", "Command6(1)"}));
+    // 2560 x 1080 (g = 213): "CS" would stand at 639 in its 672-high frame: it rises to end there.
+    const auto wide = layout::stripsAndSettings(16200, screen(2560, 1080));
     expectRect(wide.Command6[0], 213, 417, 862, 255, "Command6(0)");
-    EXPECT_EQ(raisedToOneLine(wide, wideFormulas).size(), 3u + 7 + 3);
 }
 
 TEST(Layout, GalleryStripAndScrollRange) {
     const auto ten = layout::galleryStrip(1935, 10, 12480);
     ASSERT_EQ(ten.Image3.size(), 10u);
     expectRect(ten.Image3[9], 193.5f + 1741.5f * 9, 193.5f, 1548, 1548, "Image3(9)");
-    expectRect(ten.Picture6, 0, 0, 17608.5f, 1935, "Picture6");
-    EXPECT_EQ(ten.HScroll1Max, 43);                                    // 42.74
-    EXPECT_EQ(layout::galleryStrip(1935, 7, 12480).HScroll1Max, 0);   // 12384 fits
-    // A strip at most 60 twips wider than the viewport still scrolls by one;
-    // no wider gives no range; halves go to even.
-    EXPECT_EQ(layout::galleryStrip(1935, 10, 17548.5f).HScroll1Max, 1);  // 0.5 rounds to 0, still one
+    EXPECT_EQ(ten.HScroll1Max, 43);  // 42.74
+    // A strip at most 60 twips wider than the viewport still scrolls by one
+    // (0.5 rounds to 0); no wider gives no range.
+    EXPECT_EQ(layout::galleryStrip(1935, 10, 17548.5f).HScroll1Max, 1);
     EXPECT_EQ(layout::galleryStrip(1935, 10, 17608.5f).HScroll1Max, 0);
-    EXPECT_EQ(layout::galleryStrip(1935, 10, 17308.5f).HScroll1Max, 2);  // 2.5 -> 2
     // A strip far longer than 32767 units keeps the largest range instead of overflowing.
     EXPECT_EQ(layout::galleryStrip(1935, 3000, 12480).HScroll1Max, 32767);
-    EXPECT_TRUE(layout::galleryStrip(1935, 0, 12480).Image3.empty());
 }
 
 TEST(Layout, InvariantsOnEveryScreen) {
@@ -208,30 +163,20 @@ TEST(Layout, InvariantsOnEveryScreen) {
         const auto s = layout::stripsAndSettings(H, m);
         const auto cells = layout::colorCells(m.Picture2.Width, m.Picture2.Height);
 
-        for (const Rect& r : {m.Picture4, m.Picture19, m.RichTextBox1, m.Image6, m.commander.Text2})
-            EXPECT_TRUE(r.Width >= 0 && r.Height >= 0) << r.Left << "," << r.Top;
-
         // The colour column ends at the screen's right edge, level with the
         // tool box's bottom; the canvas spans the rest.
         EXPECT_FLOAT_EQ(m.Picture2.Left + m.Picture2.Width, W);
         EXPECT_FLOAT_EQ(m.Picture2.Top + m.Picture2.Height, m.Picture1.Height);
         EXPECT_FLOAT_EQ(m.Picture4.Left + m.Picture4.Width, m.Picture2.Left);
         if (m.Image1Stretch) EXPECT_NEAR(m.Image1[9].Top + m.Image1[9].Height, m.Picture1.Height, kTile);
-        EXPECT_LE(cells[27].Left + cells[27].Width, m.Picture2.Width);
         EXPECT_NEAR(cells[13].Top + cells[13].Height, m.Picture2.Height, kTile);
 
-        // The pads' cells tile them (same area, none outside, neighbours meet).
+        // The pad's cells tile it (same area, neighbours meet).
         double area = 0;
-        for (const Rect& c : s.Image4) {
-            area += double(c.Width) * c.Height;
-            EXPECT_LE(c.Left + c.Width, s.Picture14.Width + kTile);
-            EXPECT_LE(c.Top + c.Height, s.Picture14.Height + kTile);
-        }
+        for (const Rect& c : s.Image4) area += double(c.Width) * c.Height;
         EXPECT_NEAR(area, double(s.Picture14.Width) * s.Picture14.Height,
                     kTile * (s.Picture14.Width + s.Picture14.Height));
         EXPECT_NEAR(s.Image4[0].Left + s.Image4[0].Width, s.Image4[4].Left, kTile);
-        EXPECT_EQ(s.Image5[1].Left, s.Image5[0].Width);
-        EXPECT_FLOAT_EQ(s.Image5[3].Top + s.Image5[3].Height, s.Picture15.Height);
 
         // No size is negative; every text box, button and slider of the settings
         // panel shows a line; the layout only ever raises such a height, never moves it.
@@ -239,13 +184,10 @@ TEST(Layout, InvariantsOnEveryScreen) {
             EXPECT_TRUE(r.Width >= 0 && r.Height >= 0) << name;
             if (showsALine(name)) EXPECT_GE(r.Height, 255) << name;
         }
-        layout::Design plain;
-        plain.PanelLineHeight = 0;
-        raisedToOneLine(s, layout::stripsAndSettings(H, m, plain));
+        raisedToOneLine(s, layout::stripsAndSettings(H, m, plainDesign()));
 
-        // The settings panel's right part ends g before its edge; the command row fits its strip.
+        // The settings panel's right part ends g before its edge.
         EXPECT_NEAR(s.Picture16.Left + s.Picture16.Width, m.Picture13.Width - s.PanelGap, kTile);
-        EXPECT_LE(m.commander.Command5[2].Left + m.commander.Command5[2].Width, m.commander.Picture18.Width);
     }
 }
 
