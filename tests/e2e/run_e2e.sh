@@ -43,18 +43,12 @@ mkdir -p "$SHOTS" "$WORK/backgrounds/Samples" "$WORK/runtime"
 convert -size 64x48 xc:'rgb(255,0,0)' "$WORK/backgrounds/Samples/a_red.jpg"
 convert -size 64x48 xc:'rgb(0,255,0)' "$WORK/backgrounds/Samples/b_green.jpg"
 convert -size 64x48 xc:'rgb(0,0,255)' "$WORK/backgrounds/Samples/c_blue.jpg"
-# Then a metafile, red on its left half and blue on its right (placeable
-# header, null pen, two solid rectangles), and an 8000x6000 picture, yellow
-# on its left half and magenta on its right.
-{
-  printf '\xd7\xcd\xc6\x9a\x00\x00\x00\x00\x00\x00\xe8\x03\xe8\x03\xe8\x03\x00\x00\x00\x00\xf9\x54\x01\x00'
-  printf '\x09\x00\x00\x03\x40\x00\x00\x00\x02\x00\x08\x00\x00\x00\x00\x00\x08\x00\x00\x00\xfa\x02\x05\x00'
-  printf '\x00\x00\x00\x00\x00\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x00\x00\x07\x00\x00\x00\xfc\x02\x00\x00'
-  printf '\xff\x00\x00\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x01\x00\x07\x00\x00\x00\x1b\x04\xe8\x03\xf4\x01'
-  printf '\x00\x00\x00\x00\x04\x00\x00\x00\xf0\x01\x01\x00\x07\x00\x00\x00\xfc\x02\x00\x00\x00\x00\xff\x00'
-  printf '\x00\x00\x04\x00\x00\x00\x2d\x01\x01\x00\x07\x00\x00\x00\x1b\x04\xe8\x03\xe8\x03\x00\x00\xf4\x01'
-  printf '\x03\x00\x00\x00\x00\x00'
-} >"$WORK/backgrounds/Samples/d_halves.wmf"
+# Then the unit tests' metafile (red on its left half, blue on its right),
+# its bytes taken from the hex in their source, and an 8000x6000 picture,
+# yellow on its left half and magenta on its right.
+wmf_hex=$(sed -n 's/^[^"]*"\([0-9a-f ]*\)".*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../support/test_metafile.h" | tr -d ' \n')
+# shellcheck disable=SC2059
+printf "$(sed 's/../\\x&/g' <<<"$wmf_hex")" >"$WORK/backgrounds/Samples/d_halves.wmf"
 convert -size 4000x6000 xc:'rgb(255,255,0)' -size 4000x6000 xc:'rgb(255,0,255)' +append \
   -quality 90 "$WORK/backgrounds/Samples/e_large.jpg"
 chmod 700 "$WORK/runtime"

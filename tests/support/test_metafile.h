@@ -1,7 +1,8 @@
 // A small metafile written out byte for byte (16-bit words, low byte first):
 // a placeable header (1000 x 1000 units at 1000 units per inch, so 96 x 96
 // pixels at its own size), a null pen, and two solid rectangles filling the
-// box: red on the left half, blue on the right.
+// box: red on the left half, blue on the right. The end-to-end test reads
+// the hex strings below from this file: keep each in one pair of quotes.
 #pragma once
 
 #include <QByteArray>
