@@ -25,10 +25,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Long enough for any sound metafile at the canvas's size on a busy
-// machine; a child still drawing after this is stopped.
-constexpr auto kTimeLimit = std::chrono::seconds(10);
-
 // What the child sends: width and height, then the rows of 0xAARRGGBB
 // pixels (this machine's byte order, as QImage::Format_RGB32 holds them).
 struct PixelsHeader {
@@ -127,31 +123,32 @@ QImage receivePixels(int fd, QSize fit, qint64 maxPixels, Clock::time_point dead
 
 }  // namespace
 
-QImage renderMetafile(const QByteArray& bytes, QSize fit, qint64 maxPixels) {
+DrawnMetafile renderMetafile(const QByteArray& bytes, QSize fit, qint64 maxPixels, std::chrono::milliseconds limit) {
     const std::span<const std::uint8_t> header(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                                std::size_t(bytes.size()));
-    if (!hasMetafileHeader(header)) return QImage();
+    if (!hasMetafileHeader(header)) return {};
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return QImage();
+    if (::pipe2(fds, O_CLOEXEC) != 0) return {};
     const pid_t child = ::fork();
     if (child < 0) {
         ::close(fds[0]);
         ::close(fds[1]);
-        return QImage();
+        return {};
     }
     if (child == 0) {
         ::close(fds[0]);
         ::_exit(drawAndSend(bytes, fit, maxPixels, fds[1]));
     }
     ::close(fds[1]);
-    const QImage image = receivePixels(fds[0], fit, maxPixels, Clock::now() + kTimeLimit);
+    const auto deadline = Clock::now() + limit;
+    const QImage image = receivePixels(fds[0], fit, maxPixels, deadline);
     ::close(fds[0]);
     // A child that sent everything is ending; any other is stopped here.
     if (image.isNull()) ::kill(child, SIGKILL);
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    return image;
+    return {image, image.isNull() && Clock::now() >= deadline};
 }
 
 }  // namespace forms

@@ -4,16 +4,24 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <chrono>
 
 namespace forms {
+
+// What drawing one metafile gave.
+struct DrawnMetafile {
+    QImage image;           // null when the metafile could not be drawn
+    bool timedOut = false;  // still drawing when its time ran out
+};
 
 // Draws the metafile held in `bytes`. With a valid `fit` it is drawn at
 // exactly that size (a metafile is drawn, not stored as pixels, so it is as
 // sharp at any size); without one at its own size at 96 pixels per inch,
 // which may be at most `maxPixels` large. Bytes without a metafile header
-// never reach the library. The library runs in a child process, so that a
-// metafile that crashes it, or keeps it busy longer than a few seconds,
-// gives a null image like any unreadable picture.
-QImage renderMetafile(const QByteArray& bytes, QSize fit, qint64 maxPixels);
+// never reach the library. The library runs apart from the window, so that
+// a metafile that crashes it gives a null image like any unreadable
+// picture, and one that is still drawing after `limit` is stopped and
+// reported as timed out.
+DrawnMetafile renderMetafile(const QByteArray& bytes, QSize fit, qint64 maxPixels, std::chrono::milliseconds limit);
 
 }  // namespace forms

@@ -76,14 +76,16 @@ QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
 
 }  // namespace
 
-QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit) {
-    if (suffix == "wmf") return renderMetafile(bytes, fit, kMaxPixels);
-    return decodeWithQt(bytes, fit);
+QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit, std::chrono::milliseconds limit) {
+    if (suffix != "wmf") return decodeWithQt(bytes, fit);
+    DrawnMetafile drawn = renderMetafile(bytes, fit, kMaxPixels, limit);
+    if (drawn.timedOut) throw PictureTimedOut("Picture took too long: ." + suffix);
+    return drawn.image;
 }
 
 QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }
 
-QImage LoadPicture(const std::string& path, QSize atMost) {
+QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds limit) {
     if (path.empty()) return QImage();
     // The name's bytes go to the file system unchanged: a name that is not
     // valid UTF-8 opens like any other.
@@ -95,7 +97,7 @@ QImage LoadPicture(const std::string& path, QSize atMost) {
     QByteArray bytes(static_cast<qsizetype>(length), Qt::Uninitialized);
     std::ifstream in(file, std::ios::binary);
     if (!in.read(bytes.data(), bytes.size())) throw RuntimeError("File not found: " + path);
-    const QImage image = decodePicture(bytes, suffixOf(file), atMost);
+    const QImage image = decodePicture(bytes, suffixOf(file), atMost, limit);
     if (image.isNull()) throw RuntimeError("Invalid picture: " + path);
     return image;
 }

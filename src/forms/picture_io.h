@@ -4,25 +4,39 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <chrono>
 #include <string>
 
+#include "forms/types.h"
+
 namespace forms {
+
+// A picture (a metafile) that was still being drawn when its time ran out.
+struct PictureTimedOut : RuntimeError {
+    using RuntimeError::RuntimeError;
+};
+
+// How long drawing a metafile may take where the caller gives no limit.
+inline constexpr std::chrono::milliseconds kPictureTimeLimit{2000};
 
 // Decodes a picture from its file's bytes. `suffix` is the file's extension,
 // lower case, without the dot ("bmp", "jpg", "gif", "wmf", ...). With a valid
 // `fit` the picture is decoded at most that large in each direction (each on
 // its own: the gallery stretches every picture anyway); a picture that cannot
 // be read, or is larger than the program accepts (over 64 megapixels), gives
-// a null image.
-QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit);
+// a null image. A metafile still drawing after `limit` throws
+// PictureTimedOut.
+QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit,
+                     std::chrono::milliseconds limit = kPictureTimeLimit);
 
 // Loads a BMP, JPEG, GIF, PNG, ICO or WMF file ("" gives the empty picture).
 // `path` holds the file name's bytes as the file system has them (any
 // encoding). Throws RuntimeError when the file cannot be read as a picture
 // or is too large to load.
 QImage LoadPicture(const std::string& path);
-// The same, decoded at most `atMost` pixels large as decodePicture does.
-QImage LoadPicture(const std::string& path, QSize atMost);
+// The same, decoded at most `atMost` pixels large as decodePicture does; a
+// metafile may take `limit` to draw, and throws PictureTimedOut after it.
+QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds limit = kPictureTimeLimit);
 
 // The pixels that an area of that many twips shows (at least 1 x 1): the
 // size a picture stretched over that area is decoded at.
