@@ -48,7 +48,7 @@ QImage Form1::GalleryPicture(int index) {
     } catch (const forms::PictureTimedOut&) {
         GalleryPicturesOutOfTime.insert(index);  // never spent again
     } catch (const std::exception&) {
-        // Gone, replaced or no longer a picture since start-up.
+        // Gone, or no longer a picture, since start-up.
     }
     return thumbnail;
 }
