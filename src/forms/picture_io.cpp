@@ -2,7 +2,11 @@
 // for metafiles.
 #include "forms/picture_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -12,25 +16,31 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <span>
 
 #include "forms/metafile.h"
+#include "forms/metafile_header.h"
 #include "forms/types.h"
 
 namespace forms {
 
 namespace {
 
-// The largest picture loaded, in pixels: a 64-megapixel image already takes
-// 256 MB in memory.
-constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
-// Qt's readers refuse images above their own allocation limit (128 MB by
-// default). Raised so that every picture the program accepts can be read,
-// even at 8 bytes a pixel (16-bit PNG), and no further.
-constexpr int kReaderLimitMB = int(kMaxPixels * 8 / (1024 * 1024));
-// No accepted picture comes from a larger file (an uncompressed 64-megapixel
-// picture at 8 bytes a pixel); larger files are not read into memory.
-constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(kMaxPixels) * 8 + 1024 * 1024;
+// The most memory one decoded picture may take: 64 megapixels at 4 bytes a
+// pixel, the canvas's own format. A picture that holds more bytes a pixel
+// (16-bit PNG) is allowed fewer pixels.
+constexpr qint64 kMaxPictureBytes = 256LL * 1024 * 1024;
+constexpr qint64 kMaxPixels = kMaxPictureBytes / 4;
+// Qt's readers refuse to allocate an image above this, in megabytes: the
+// check while reading, for readers that cannot tell size or format first.
+constexpr int kReaderLimitMB = int(kMaxPictureBytes / (1024 * 1024));
+// A metafile goes to the metafile drawer whole, as bytes. Real metafiles,
+// even clip-art full of embedded bitmaps, stay within a few megabytes; a
+// larger file is refused rather than read into memory.
+constexpr qint64 kMaxMetafileBytes = 64LL * 1024 * 1024;
+// What the metafile header check needs: a placeable header (22 bytes) and
+// the metafile header behind it (18).
+constexpr qint64 kMetafileHeadBytes = 40;
 
 // Pictures without transparency become RGB32, the canvas's own format;
 // pictures with it (icons, cursors, transparent GIF and PNG) keep it as
@@ -40,7 +50,13 @@ QImage normalised(const QImage& image) {
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
-bool tooLarge(QSize size) { return qint64(size.width()) * size.height() > kMaxPixels; }
+// Whether a picture of that size, decoded in that format and then turned
+// into the canvas's 4 bytes a pixel, takes more memory than allowed.
+bool tooLarge(QSize size, QImage::Format format = QImage::Format_RGB32) {
+    const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 bytesPerPixel = std::max(4, bits / 8);
+    return qint64(size.width()) * size.height() * bytesPerPixel > kMaxPictureBytes;
+}
 
 // A file name's extension, lower case, without the dot ("" for none).
 std::string suffixOf(const std::filesystem::path& file) {
@@ -50,15 +66,15 @@ std::string suffixOf(const std::filesystem::path& file) {
     return ext;
 }
 
-// Pictures Qt reads itself; the format is told by the bytes, not the name.
-QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+// Pictures Qt reads itself, from a file or from bytes in memory; the format
+// is told by the bytes, not the name. Size and format come from the header,
+// before any pixel is decoded.
+QImage decodeWithQt(QIODevice& device, QSize fit) {
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kReaderLimitMB);
     const QSize size = reader.size();
-    if (size.isValid() && tooLarge(size)) return QImage();
+    if (size.isValid() && tooLarge(size, reader.imageFormat())) return QImage();
     // A reduced copy is decoded at the reduced size (JPEG decodes it far
     // faster than the whole picture).
     if (fit.isValid() && size.isValid() && (size.width() > fit.width() || size.height() > fit.height()))
@@ -74,30 +90,58 @@ QImage decodeWithQt(const QByteArray& bytes, QSize fit) {
     return normalised(image);
 }
 
+QImage drawMetafile(const QByteArray& bytes, QSize fit, std::chrono::milliseconds limit) {
+    DrawnMetafile drawn = renderMetafile(bytes, fit, kMaxPixels, limit);
+    if (drawn.timedOut) throw PictureTimedOut("Picture took too long: .wmf");
+    return drawn.image;
+}
+
+// A metafile's bytes, read whole only when its first bytes are a metafile
+// header and the file is no larger than a metafile may be; otherwise empty.
+QByteArray metafileBytes(QFile& file) {
+    const QByteArray head = file.peek(kMetafileHeadBytes);
+    const std::span<const std::uint8_t> headBytes(reinterpret_cast<const std::uint8_t*>(head.constData()),
+                                                  std::size_t(head.size()));
+    if (!hasMetafileHeader(headBytes) || file.size() > kMaxMetafileBytes) return QByteArray();
+    return file.readAll();
+}
+
 }  // namespace
 
 QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit, std::chrono::milliseconds limit) {
-    if (suffix != "wmf") return decodeWithQt(bytes, fit);
-    DrawnMetafile drawn = renderMetafile(bytes, fit, kMaxPixels, limit);
-    if (drawn.timedOut) throw PictureTimedOut("Picture took too long: ." + suffix);
-    return drawn.image;
+    if (suffix == "wmf") return drawMetafile(bytes, fit, limit);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodeWithQt(buffer, fit);
 }
+
+bool isMetafileName(const std::string& path) { return suffixOf(std::filesystem::path(path)) == "wmf"; }
 
 QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }
 
 QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds limit) {
     if (path.empty()) return QImage();
     // The name's bytes go to the file system unchanged: a name that is not
-    // valid UTF-8 opens like any other.
-    const std::filesystem::path file(path);
+    // valid UTF-8 opens like any other. The picture is read from the file
+    // itself, never copied whole into memory first.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) throw RuntimeError("File not found: " + path);
-    const std::uintmax_t length = std::filesystem::file_size(file, ec);
-    if (ec || length > kMaxFileBytes) throw RuntimeError("Picture too large: " + path);
-    QByteArray bytes(static_cast<qsizetype>(length), Qt::Uninitialized);
-    std::ifstream in(file, std::ios::binary);
-    if (!in.read(bytes.data(), bytes.size())) throw RuntimeError("File not found: " + path);
-    const QImage image = decodePicture(bytes, suffixOf(file), atMost, limit);
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), ec))
+        throw RuntimeError("File not found: " + path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw RuntimeError("File not found: " + path);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw RuntimeError("File not found: " + path);
+    }
+    QImage image;
+    if (isMetafileName(path)) {
+        const QByteArray bytes = metafileBytes(file);
+        if (!bytes.isEmpty()) image = drawMetafile(bytes, atMost, limit);
+    } else {
+        image = decodeWithQt(file, atMost);
+    }
     if (image.isNull()) throw RuntimeError("Invalid picture: " + path);
     return image;
 }

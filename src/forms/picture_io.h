@@ -23,15 +23,21 @@ inline constexpr std::chrono::milliseconds kPictureTimeLimit{2000};
 // lower case, without the dot ("bmp", "jpg", "gif", "wmf", ...). With a valid
 // `fit` the picture is decoded at most that large in each direction (each on
 // its own: the gallery stretches every picture anyway); a picture that cannot
-// be read, or is larger than the program accepts (over 64 megapixels), gives
-// a null image. A metafile still drawing after `limit` throws
-// PictureTimedOut.
+// be read, or would take more than 256 MB decoded (over 64 megapixels, or
+// over 32 at 8 bytes a pixel), gives a null image. A metafile still drawing
+// after `limit` throws PictureTimedOut.
 QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit,
                      std::chrono::milliseconds limit = kPictureTimeLimit);
 
+// Whether LoadPicture takes the file as a metafile (its name ends in .wmf,
+// in any case).
+bool isMetafileName(const std::string& path);
+
 // Loads a BMP, JPEG, GIF, PNG, ICO or WMF file ("" gives the empty picture).
 // `path` holds the file name's bytes as the file system has them (any
-// encoding). Throws RuntimeError when the file cannot be read as a picture
+// encoding). Pictures are read from the file, header first; only a metafile
+// whose first bytes are a metafile header, in a file of at most 64 MB, is
+// read whole. Throws RuntimeError when the file cannot be read as a picture
 // or is too large to load.
 QImage LoadPicture(const std::string& path);
 // The same, decoded at most `atMost` pixels large as decodePicture does; a

@@ -34,8 +34,9 @@ void Form1::Picture4_KeyDown(int& KeyCode, int& Shift) {
         Image3(GalleryIndex).setBorderStyle(1);
         Pichidden->setVisible(false);
         // Stretched over the whole canvas, into its persistent image. A blank
-        // thumbnail (no picture) fails here and paints nothing.
-        PaintOverCanvas(GalleryPicture(GalleryIndex));
+        // thumbnail (no picture) paints nothing, and its file is not read.
+        const QImage picture = GalleryPicture(GalleryIndex);
+        if (!picture.isNull()) PaintOverCanvas(picture);
     } catch (const std::exception&) {
         // Ends the failing key command; the frame follows the thumbnail below.
     }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -216,6 +217,9 @@ public:
     int16_t SelectedPicture = 0;
     int16_t GalleryIndex = 0;
     std::string GalleryFolder;
+    // Gallery pictures that ran out of time drawn at the canvas's size: their
+    // thumbnails stand in for them from then on.
+    std::set<int> GalleryPicturesOutOfTime;
     int16_t LoaderIndexForward = 0;
     int16_t LoaderIndexBackward = 0;
     std::vector<std::vector<forms::Color>> StoredPixels;
@@ -323,9 +327,11 @@ public:
     // Paints a gallery picture stretched over the whole canvas (through the
     // hidden buffer Pichidden); throws when there is no picture.
     void PaintOverCanvas(const QImage& picture);
-    // The whole picture of gallery file `index` (a thumbnail holds it reduced
-    // to its own size); throws when it cannot be read.
-    QImage GalleryPicture(int index) const;
+    // The picture to paint for thumbnail `index`: its file decoded at the
+    // canvas's size (a thumbnail holds it reduced to its own size), or, where
+    // the file can no longer be read or decoded in time, the thumbnail itself.
+    // A blank thumbnail gives the null picture and its file is not read.
+    QImage GalleryPicture(int index);
     void Picture_Loader1();
     void Picture_Loader2();
     void HScroll1_Change();

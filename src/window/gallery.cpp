@@ -4,6 +4,7 @@
 // nothing. Also the strips' scroll bars, and a few picture procedures that
 // nothing in the program calls.
 #include <QTime>
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <fstream>
@@ -18,24 +19,38 @@ namespace {
 // One unit of a strip's scroll bar moves the strip this far.
 constexpr float kScrollUnitTwips = 120;
 
+// How long a chosen metafile may take to draw at the canvas's size: a sound
+// one takes milliseconds even there, and a click or key must not freeze the
+// window for longer than a moment. After it the thumbnail stands in.
+constexpr std::chrono::milliseconds kCanvasPictureTimeLimit{2000};
+
 std::string galleryFile(const Form1& f, int index) { return f.GalleryFolder + "/" + f.FileList->List(index); }
 
-// Where painting a picture over the canvas fails: the picture at its own
-// size, read again from its file, as the canvas's picture (not the
-// thumbnail's reduced copy). A file that can no longer be read adds nothing.
-void setOwnSizePicture(Form1& f, int index) {
+// Where painting the chosen picture fails: its thumbnail, stretched over the
+// canvas in its place, so that the canvas is not left blank.
+void paintThumbnailInstead(Form1& f, int index) {
     try {
-        f.Picture4->setPicture(forms::LoadPicture(galleryFile(f, index)));
+        f.PaintOverCanvas(f.Image3(index).Picture());
     } catch (const std::exception&) {
     }
 }
 
 }  // namespace
 
-QImage Form1::GalleryPicture(int index) const {
+QImage Form1::GalleryPicture(int index) {
+    const QImage& thumbnail = Image3(index).Picture();
+    if (thumbnail.isNull() || GalleryPicturesOutOfTime.contains(index)) return thumbnail;
     // Decoded no larger than the canvas that it is stretched over: a large
     // picture costs the canvas's memory, not its own.
-    return forms::LoadPicture(galleryFile(*this, index), forms::pixelsOf(Picture4->Width(), Picture4->Height()));
+    try {
+        return forms::LoadPicture(galleryFile(*this, index), forms::pixelsOf(Picture4->Width(), Picture4->Height()),
+                                  kCanvasPictureTimeLimit);
+    } catch (const forms::PictureTimedOut&) {
+        GalleryPicturesOutOfTime.insert(index);  // never spent again
+    } catch (const std::exception&) {
+        // Gone, or no longer a picture, since start-up.
+    }
+    return thumbnail;
 }
 
 void Form1::PaintOverCanvas(const QImage& picture) {
@@ -58,7 +73,7 @@ void Form1::ToolBoxClick(int Tno) {
             PaintOverCanvas(GalleryPicture(Tno));
         }
     } catch (const std::exception&) {
-        setOwnSizePicture(*this, Tno);
+        paintThumbnailInstead(*this, Tno);
     }
     Shape6->setLeft(Image3(Tno).Left());
     Shape6->setTop(Image3(Tno).Top());
@@ -107,7 +122,7 @@ void Form1::FullScreenPicture() {
     try {
         PaintOverCanvas(GalleryPicture(SelectedPicture));
     } catch (const std::exception&) {
-        setOwnSizePicture(*this, SelectedPicture);
+        paintThumbnailInstead(*this, SelectedPicture);
     }
 }
 

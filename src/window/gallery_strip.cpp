@@ -2,6 +2,8 @@
 // side in the strip, while a progress bar on the canvas shows how far
 // start-up has come.
 #include <QImage>
+#include <algorithm>
+#include <chrono>
 #include <exception>
 #include <string>
 
@@ -11,19 +13,45 @@
 
 namespace {
 
-// The thumbnail of one gallery file: the picture reduced to the thumbnail's
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// How long one metafile may take to draw its thumbnail: a sound metafile
+// draws one in about a millisecond, so a quarter second is only ever spent
+// on a metafile that would never end.
+constexpr milliseconds kThumbnailTimeLimit{250};
+// How long all metafiles of the gallery together may take to draw their
+// thumbnails: start-up shows the window within a few seconds however many
+// such metafiles the folder holds (twelve of them at the limit above).
+constexpr milliseconds kStripMetafileBudget{3000};
+
+// The thumbnails of gallery files: each picture reduced to its thumbnail's
 // pixels (the whole picture is read again when it is painted over the
 // canvas, so start-up neither decodes nor keeps every full picture). A file
-// that cannot be read as a picture (corrupt, no picture at all, too large)
-// leaves its thumbnail blank, so the thumbnails keep the indices of the file
-// list and start-up goes on.
-QImage thumbnailPicture(const std::string& path, const layout::Rect& r) {
-    try {
-        return forms::LoadPicture(path, forms::pixelsOf(r.Width, r.Height));
-    } catch (const std::exception&) {
-        return QImage();
+// that cannot be read as a picture (corrupt, no picture at all, too large,
+// out of time) leaves its thumbnail blank, so the thumbnails keep the
+// indices of the file list and start-up goes on. Time spent drawing
+// metafiles counts against the strip's budget; once it is spent, the
+// remaining metafiles are left blank without being tried.
+class ThumbnailLoader {
+public:
+    QImage operator()(const std::string& path, const layout::Rect& r) {
+        const bool metafile = forms::isMetafileName(path);
+        if (metafile && spent_ >= kStripMetafileBudget) return QImage();
+        const auto start = Clock::now();
+        QImage picture;
+        try {
+            picture = forms::LoadPicture(path, forms::pixelsOf(r.Width, r.Height),
+                                         std::min(kThumbnailTimeLimit, kStripMetafileBudget - spent_));
+        } catch (const std::exception&) {
+        }
+        if (metafile) spent_ += std::chrono::duration_cast<milliseconds>(Clock::now() - start);
+        return picture;
     }
-}
+
+private:
+    milliseconds spent_{0};
+};
 
 void place(forms::Control& c, const layout::Rect& r) { c.Move(r.Left, r.Top, r.Width, r.Height); }
 
@@ -43,6 +71,7 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
     Image& first = InsideControl(0);
     first.setVisible(true);
     place(first, strip.Image3[0]);
+    ThumbnailLoader thumbnailPicture;
     first.setPicture(thumbnailPicture(fileOf(0), strip.Image3[0]));
 
     const std::string caption = Caption();

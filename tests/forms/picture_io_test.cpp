@@ -8,11 +8,16 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cstring>
 #include <fstream>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "forms/metafile_header.h"
 #include "forms/types.h"
-#include <cstdlib>
+#include "support/flat_png.h"
+#include "support/looping_metafile.h"
 #include "support/test_metafile.h"
 
 using namespace forms;
@@ -124,6 +129,36 @@ TEST_F(PictureIoTest, LargePicturesDecodeAtTheirOwnSize) {
     const QImage own = decodePicture(png, "png", QSize());
     EXPECT_EQ(own.size(), QSize(8000, 6000));
     EXPECT_TRUE(redLeftBlueRight(own));
+}
+
+// This process's resident memory, or its peak since the last resetPeak(), in MB.
+double memoryMB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::atof(line.c_str() + std::strlen(field)) / 1024;
+    return 0;
+}
+void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// What a picture takes decoded is judged from its header, before any pixel
+// is decoded: a 16-bit 8192 x 8192 PNG (512 MB decoded, named as a JPEG) is
+// refused, an 8-bit one of the same size taken. A file is never read whole
+// to find out whether it is a picture: neither a 500 MB file of zeros nor a
+// metafile of that size (only its header read) raises the peak memory.
+TEST_F(PictureIoTest, PicturesAreJudgedByTheirDecodedSizeAndNotReadWhole) {
+    write(path("deep.jpg"), flatPng(8192, 8192, 16, 6));
+    write(path("grey.png"), flatPng(8192, 8192, 8, 0));
+    write(path("zeros.bmp"), QByteArray());
+    write(path("large.wmf"), loopingMetafile());
+    for (const char* name : {"zeros.bmp", "large.wmf"}) std::filesystem::resize_file(path(name), 500 << 20);
+    for (const char* name : {"deep.jpg", "zeros.bmp", "large.wmf"}) {
+        resetPeak();
+        const double before = memoryMB("VmRSS:");
+        EXPECT_THROW(LoadPicture(path(name), QSize(104, 78)), RuntimeError) << name;
+        EXPECT_LT(memoryMB("VmHWM:") - before, 100) << name;
+    }
+    EXPECT_EQ(LoadPicture(path("grey.png"), QSize(104, 78)).size(), QSize(104, 78));
 }
 
 TEST_F(PictureIoTest, FileNamesThatAreNotUtf8) {

@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "support/form_fixture.h"
+#include "support/looping_metafile.h"
 #include "support/qt_events.h"
 #include "support/test_metafile.h"
 
@@ -47,6 +49,17 @@ protected:
         QDir().mkpath(QFileInfo(p).path());
         QFile f(p);
         ASSERT_TRUE(picture.isNull() ? f.open(QIODevice::WriteOnly) && f.write("x") == 1 : picture.save(p));
+    }
+    void bytes(const std::string& rel, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(QString::fromStdString(path(rel))).path());
+        std::ofstream(path(rel), std::ios::binary).write(content.constData(), content.size());
+    }
+    // The seconds that `what` takes.
+    template <class F>
+    static double seconds(F&& what) {
+        const auto start = std::chrono::steady_clock::now();
+        what();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     // The canvas colour in the middle of a quarter (column, row) of 2 x 2.
     forms::Color quarter(int col, int row) const {
@@ -168,6 +181,69 @@ TEST_F(GalleryTest, EveryListedPictureIsShownWhole) {
         const QRgb p = canvas.pixel((i * 37) % canvas.width(), (i * 53) % canvas.height()) & 0xFFFFFF;
         ASSERT_TRUE(p == 0xFF0000u || p == 0x0000FFu) << std::hex << p;
     }
+}
+
+// Metafiles that never finish drawing: each thumbnail has a short limit and
+// the strip's metafiles share a budget, after which the remaining metafiles
+// stay blank untried (pictures of other kinds are still read). A blank
+// thumbnail is never decoded again: stepping onto it, choosing it and
+// Delete return at once.
+TEST_F(GalleryTest, LoopingMetafilesKeepToTheirLimitsAndAreNotReadAgain) {
+    for (int i = 0; i < 8; ++i) bytes("S/a" + std::to_string(i) + ".wmf", loopingMetafile());
+    bytes("S/b.wmf", testMetafile());  // after 8 limits: still drawn
+    for (int i = 0; i < 12; ++i) bytes("S/c" + std::to_string(10 + i) + ".wmf", loopingMetafile());
+    bytes("S/d.wmf", testMetafile());  // the budget is spent: not tried
+    file("S/e.bmp", solid(Qt::red));
+    Form1* started = nullptr;
+    EXPECT_LT(seconds([&] { started = &start(); }), 10);
+    Form1& f = *started;
+    ASSERT_EQ(f.Image3.Count(), 23);
+    for (int i = 0; i < 23; ++i)
+        EXPECT_EQ(f.Image3(i).Picture().isNull(), i != 8 && i != 22) << i;
+
+    while (f.ToolNo != 7) f.KeyResponder(113, 0);
+    const double steps = seconds([&] {
+        for (int code : {39, 37}) {  // Right onto a blank thumbnail, Left back to another
+            int key = code, shift = 0;
+            f.Picture4->KeyDown(key, shift);
+        }
+        f.Image3_Click(0);
+        f.KeyResponder(46, 0);
+    });
+    EXPECT_LT(steps, 1);
+    EXPECT_EQ(f.SelectedPicture, 0);
+    EXPECT_EQ(f.Shape6->Left(), f.Image3(0).Left());
+}
+
+// A chosen picture whose file was removed, replaced or runs out of time is
+// painted from its thumbnail, stretched over the canvas, never left black.
+// A time-out at the canvas's size costs its limit once: the next click and
+// Delete take the thumbnail at once.
+TEST_F(GalleryTest, PictureThatCannotBeReadAgainIsPaintedFromItsThumbnail) {
+    QImage four(2, 2, QImage::Format_RGB32);
+    four.setPixel(0, 0, qRgb(255, 0, 0));
+    four.setPixel(1, 0, qRgb(0, 255, 0));
+    four.setPixel(0, 1, qRgb(0, 0, 255));
+    four.setPixel(1, 1, qRgb(255, 255, 255));
+    file("S/a.bmp", four);
+    bytes("S/b.wmf", testMetafile());
+    Form1& f = start();
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path("S/a.bmp"))));
+    f.Image3_Click(0);
+    EXPECT_TRUE(f.BackgroundSet);
+    const forms::Color colours[] = {kRed, kGreen, kBlue, kWhite};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(quarter(i % 2, i / 2), colours[i]) << i;
+
+    bytes("S/b.wmf", loopingMetafile());
+    EXPECT_LT(seconds([&] { f.Image3_Click(1); }), 3);  // one canvas-size limit, no second try
+    EXPECT_EQ(quarter(0, 0), kRed);  // the thumbnail: red on the left, blue on the right
+    EXPECT_EQ(quarter(1, 1), kBlue);
+    EXPECT_LT(seconds([&] {
+                  f.Image3_Click(1);
+                  f.KeyResponder(46, 0);
+              }),
+              1);
+    EXPECT_EQ(quarter(0, 1), kRed);
 }
 
 }  // namespace
