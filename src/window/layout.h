@@ -14,7 +14,9 @@
 // Positions may be negative (panels parked off the canvas). The settings
 // panel's text box, buttons and sliders, which the formulas make too low to
 // show a line of text on many screens (even below zero on wide ones), are
-// held at one line's height, each where the formulas place it.
+// held at one line's height, each where the formulas place it; on wide screens
+// that leaves some of them below their frame's bottom, and fitSettingsPanel
+// (panel_fit.h) brings them back in after the formulas.
 #pragma once
 
 #include <array>
@@ -145,7 +147,8 @@ struct StripsAndSettings {
 };
 
 // Lays out the strip viewports and the settings panel from the screen height
-// and the main panels (tool box, canvas, settings panel). Throws
+// and the main panels (tool box, canvas, settings panel), by the formulas
+// alone: fitSettingsPanel then fits the panel's contents. Throws
 // forms::OverflowError if PanelGap does not fit in 16 bits (no real screen).
 StripsAndSettings stripsAndSettings(float screenHeight, const MainPanels& m,
                                     const Design& d = Design{});

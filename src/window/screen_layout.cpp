@@ -4,6 +4,7 @@
 // design value the formulas read is taken from the control that holds it.
 #include "window/form1.h"
 #include "window/layout.h"
+#include "window/panel_fit.h"
 #include "window/palette.h"
 
 namespace {
@@ -146,7 +147,8 @@ void Form1::LayoutStripsAndSettings() {
     m.Picture1 = rectOf(*Picture1);
     m.Picture4 = rectOf(*Picture4);
     m.Picture13 = rectOf(*Picture13);
-    const layout::StripsAndSettings s = layout::stripsAndSettings(ScreenHeight(), m, designOf(*this));
+    layout::StripsAndSettings s = layout::stripsAndSettings(ScreenHeight(), m, designOf(*this));
+    layout::fitSettingsPanel(s, m.Picture13.Width, m.Picture13.Height);
 
     place(*Picture5, s.Picture5);
     place(*HScroll1, s.HScroll1);

@@ -1,5 +1,5 @@
 // The layout as pure functions of the screen size: worked screens, colour cells,
-// the gallery strip, and invariants over screens from 640 x 480 to 3840 x 2160.
+// the gallery strip, and invariants over screens from 640 x 480 to 7680 x 4320.
 #include "window/layout.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/types.h"
+#include "window/panel_fit.h"
 
 namespace {
 
@@ -23,6 +24,14 @@ void expectRect(const Rect& r, float l, float t, float w, float h, const std::st
 }
 
 layout::MainPanels screen(int wPx, int hPx) { return layout::mainPanels(wPx * 15.0f, hPx * 15.0f); }
+
+// The strips and the settings panel as the window places them: the formulas,
+// then the panel's contents fitted into their holders.
+layout::StripsAndSettings fitted(float screenHeight, const layout::MainPanels& m) {
+    auto s = layout::stripsAndSettings(screenHeight, m);
+    layout::fitSettingsPanel(s, m.Picture13.Width, m.Picture13.Height);
+    return s;
+}
 
 TEST(Layout, MainPanelsOn1024x768And800x600) {
     const auto p = screen(1024, 768);
@@ -66,6 +75,42 @@ TEST(Layout, PanelGapRoundsHalfToEvenOverflowsLoudlyAndHoldsSizesAtZero) {
     EXPECT_EQ(s.PanelGap, 328);
     EXPECT_EQ(m.commander.Text2.Height, 0);  // 360 - 2 x 274
     EXPECT_FLOAT_EQ(s.Frame3.Top, 2 * 328);  // below a frame of (936 - 984) / 2 held at 0
+}
+
+// Each box of the settings panel with what it holds, by name: the panel itself
+// (its size given), Picture16 and the frames.
+struct Holder {
+    std::string name;
+    Rect box;
+    std::vector<std::pair<std::string, Rect>> held;
+};
+
+std::vector<Holder> holders(const layout::StripsAndSettings& s, const Rect& panel) {
+    auto members = [](const char* name, const auto& array) {
+        std::vector<std::pair<std::string, Rect>> all;
+        for (size_t i = 0; i < array.size(); ++i) all.push_back({name + ("(" + std::to_string(i) + ")"), array[i]});
+        return all;
+    };
+    return {{"Picture13", panel, {{"Frame1", s.Frame1}, {"Frame2", s.Frame2}, {"Frame3", s.Frame3}, {"Frame4", s.Frame4},
+                                  {"Picture14", s.Picture14}, {"Picture15", s.Picture15}, {"Picture16", s.Picture16}}},
+            {"Picture16", s.Picture16, {{"Frame5", s.Frame5}, {"Frame6", s.Frame6}, {"Frame7", s.Frame7}, {"Frame8", s.Frame8}}},
+            {"Frame1", s.Frame1, {{"HScroll3", s.HScroll3}}},
+            {"Frame2", s.Frame2, {{"HScroll4", s.HScroll4}}},
+            {"Frame3", s.Frame3, {{"HScroll5", s.HScroll5}}},
+            {"Frame4", s.Frame4, members("Command4", s.Command4)},
+            {"Frame5", s.Frame5, {{"Text3", s.Text3}}},
+            {"Frame6", s.Frame6, {{"Label9", s.Label9}, {"Text4", s.Text4}, {"Command6(2)", s.Command6[2]}}},
+            {"Frame7", s.Frame7, {{"Command6(0)", s.Command6[0]}, {"Command6(1)", s.Command6[1]}}},
+            {"Frame8", s.Frame8, members("Command8", s.Command8)}};
+}
+
+bool inside(const Rect& r, const Rect& box) {
+    return r.Left >= 0 && r.Top >= 0 && double(r.Left) + r.Width <= box.Width &&
+           double(r.Top) + r.Height <= box.Height;
+}
+
+bool sameRect(const Rect& a, const Rect& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height;
 }
 
 // Every rectangle of the strips and the settings panel, by name.
@@ -138,6 +183,25 @@ TEST(Layout, ShortPanelControlsAreHeldAtOneLineWhereThePlainFormulasPlaceThem) {
     expectRect(wide.Command6[0], 213, 417, 862, 255, "Command6(0)");
 }
 
+TEST(Layout, PanelControlsBelowTheirFrameMoveUpIntoIt) {
+    // 3840 x 1080 (g = 328): the sliders and tool-size buttons, at 688.8 and
+    // 721.6 in 561-high frames, rise to end at the frames' bottom, keeping
+    // their size; "Animated Play", 1597.33 high in a 1450-high box, shrinks to
+    // it, and "Play", 375 above the frame's formula bottom, rises to end at the new one.
+    const auto s = fitted(16200, screen(3840, 1080));
+    expectRect(s.HScroll5, 328, 306, 10288, 255, "HScroll5");
+    expectRect(s.Command4[6], 9146.2857f, 306, 1469.7143f, 255, "Command4(6)");
+    expectRect(s.Frame6, 4640, 0, 5976, 1450, "Frame6");
+    expectRect(s.Command6[2], 120, 1195, 5736, 255, "Command6(2)");
+
+    // 2560 x 600: the "File" buttons, a column of three 255-high buttons from
+    // 240, need 765; their frame and its box, 744 high, grow to hold them and
+    // each button keeps its place above the one below it.
+    const auto shortScreen = fitted(9000, screen(2560, 600));
+    expectRect(shortScreen.Picture16, 22377, 213, 12930, 765, "Picture16");
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(shortScreen.Command8[i].Top, 255.0f * i);
+}
+
 TEST(Layout, GalleryStripAndScrollRange) {
     const auto ten = layout::galleryStrip(1935, 10, 12480);
     ASSERT_EQ(ten.Image3.size(), 10u);
@@ -152,15 +216,19 @@ TEST(Layout, GalleryStripAndScrollRange) {
 }
 
 TEST(Layout, InvariantsOnEveryScreen) {
+    // Common, 21:9, 32:9 and short wide screens, then a sweep of the sizes between.
     std::vector<std::pair<int, int>> screens = {{768, 1366}, {1080, 1920}};  // portrait
-    for (int w : {640, 800, 1024, 1042, 1366, 1920, 2560, 3840})
-        for (int h : {480, 600, 768, 1080, 2160}) screens.push_back({w, h});
+    for (int w : {640, 800, 1024, 1042, 1366, 1920, 2560, 3440, 3840, 5120, 7680})
+        for (int h : {480, 600, 768, 1080, 1440, 2160, 4320}) screens.push_back({w, h});
+    for (int w = 1024; w <= 7680; w += 127)
+        for (int h = 600; h <= 4320; h += 89) screens.push_back({w, h});
     constexpr double kTile = 0.01;  // cells from float divisions meet within float rounding
     for (const auto& [wPx, hPx] : screens) {
         const float W = wPx * 15.0f, H = hPx * 15.0f;
         SCOPED_TRACE(std::to_string(wPx) + "x" + std::to_string(hPx));
         const auto m = layout::mainPanels(W, H);
-        const auto s = layout::stripsAndSettings(H, m);
+        const auto formulas = layout::stripsAndSettings(H, m);
+        const auto s = fitted(H, m);
         const auto cells = layout::colorCells(m.Picture2.Width, m.Picture2.Height);
 
         // The colour column ends at the screen's right edge, level with the
@@ -184,7 +252,30 @@ TEST(Layout, InvariantsOnEveryScreen) {
             EXPECT_TRUE(r.Width >= 0 && r.Height >= 0) << name;
             if (showsALine(name)) EXPECT_GE(r.Height, 255) << name;
         }
-        raisedToOneLine(s, layout::stripsAndSettings(H, m, plainDesign()));
+        raisedToOneLine(formulas, layout::stripsAndSettings(H, m, plainDesign()));
+
+        // Every control of the settings panel lies inside its frame, every frame
+        // and box inside its holder, and from 1024 pixels wide no two things
+        // one box holds overlap. Where the formulas already put everything
+        // inside, the fit changes nothing.
+        bool formulasInside = true;
+        for (const Holder& h : holders(formulas, m.Picture13))
+            for (const auto& [name, r] : h.held) formulasInside = formulasInside && inside(r, h.box);
+        for (const Holder& h : holders(s, m.Picture13)) {
+            for (size_t i = 0; i < h.held.size(); ++i) {
+                const auto& [name, r] = h.held[i];
+                EXPECT_TRUE(inside(r, h.box)) << name << " in " << h.name;
+                for (size_t j = i + 1; j < h.held.size() && wPx >= 1024; ++j) {
+                    const Rect& o = h.held[j].second;
+                    const bool apart = r.Left + r.Width <= o.Left + kTile || o.Left + o.Width <= r.Left + kTile ||
+                                       r.Top + r.Height <= o.Top + kTile || o.Top + o.Height <= r.Top + kTile;
+                    EXPECT_TRUE(apart) << name << " over " << h.held[j].first;
+                }
+            }
+        }
+        const auto was = namedRects(formulas), is = namedRects(s);
+        for (size_t i = 0; formulasInside && i < is.size(); ++i)
+            EXPECT_TRUE(sameRect(is[i].second, was[i].second)) << is[i].first << " moved";
 
         // The settings panel's right part ends g before its edge.
         EXPECT_NEAR(s.Picture16.Left + s.Picture16.Width, m.Picture13.Width - s.PanelGap, kTile);

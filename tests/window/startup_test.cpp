@@ -9,6 +9,7 @@
 
 #include "support/form_fixture.h"
 #include "window/layout.h"
+#include "window/panel_fit.h"
 
 namespace {
 
@@ -61,11 +62,12 @@ TEST_F(StartupTest, DefaultsOriginAndCrossFollowTheScreen) {
 
 // Controls hold the layout's rectangles: a value stored in the wrong control shows here.
 TEST_F(StartupTest, ControlsHoldTheLayout) {
-    for (auto [w, h] : {std::pair{1920, 1080}, std::pair{800, 600}}) {
+    for (auto [w, h] : {std::pair{1920, 1080}, std::pair{800, 600}, std::pair{3840, 1080}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         Form1& f = start(w, h);
         const auto m = layout::mainPanels(w * 15.0f, h * 15.0f);
-        const auto s = layout::stripsAndSettings(h * 15.0f, m);
+        auto s = layout::stripsAndSettings(h * 15.0f, m);
+        layout::fitSettingsPanel(s, m.Picture13.Width, m.Picture13.Height);
         const auto cells = layout::colorCells(m.Picture2.Width, m.Picture2.Height);
         const std::vector<std::pair<forms::Control*, Rect>> placed = {
             {f.Picture4, m.Picture4}, {f.Image6, m.Image6}, {f.Text2, m.commander.Text2}, {&f.Image1(9), m.Image1[9]},
