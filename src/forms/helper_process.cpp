@@ -78,14 +78,17 @@ bool HelperProcess::start(const std::string& name) {
     return true;
 }
 
-bool HelperProcess::send(const void* data, std::size_t size, Clock::time_point deadline) {
-    const auto* at = static_cast<const char*>(data);
+namespace {
+
+// Moves exactly `size` bytes with `move` (send or recv on `fd`), waiting
+// for `events` in between, before `deadline`.
+template <class Move>
+bool transfer(int fd, char* at, std::size_t size, short events, HelperProcess::Clock::time_point deadline, Move move) {
     while (size > 0) {
-        // MSG_NOSIGNAL: a helper that died gives an error here, not SIGPIPE.
-        const ssize_t n = ::send(fd_, at, size, MSG_NOSIGNAL);
+        const ssize_t n = move(fd, at, size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!ready(fd_, POLLOUT, deadline)) return false;
+            if (!ready(fd, events, deadline)) return false;
             continue;
         }
         if (n <= 0) return false;
@@ -95,20 +98,17 @@ bool HelperProcess::send(const void* data, std::size_t size, Clock::time_point d
     return true;
 }
 
+}  // namespace
+
+bool HelperProcess::send(const void* data, std::size_t size, Clock::time_point deadline) {
+    // MSG_NOSIGNAL: a helper that died gives an error here, not SIGPIPE.
+    return transfer(fd_, static_cast<char*>(const_cast<void*>(data)), size, POLLOUT, deadline,
+                    [](int fd, char* at, std::size_t n) { return ::send(fd, at, n, MSG_NOSIGNAL); });
+}
+
 bool HelperProcess::receive(void* data, std::size_t size, Clock::time_point deadline) {
-    auto* at = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::recv(fd_, at, size, 0);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!ready(fd_, POLLIN, deadline)) return false;
-            continue;
-        }
-        if (n <= 0) return false;
-        at += n;
-        size -= std::size_t(n);
-    }
-    return true;
+    return transfer(fd_, static_cast<char*>(data), size, POLLIN, deadline,
+                    [](int fd, char* at, std::size_t n) { return ::recv(fd, at, n, 0); });
 }
 
 void HelperProcess::stop() {

@@ -32,11 +32,12 @@ namespace protocol = forms::metafile_protocol;
 // it runs; the window program starts a new one for the next metafile.
 constexpr rlim_t kCpuSeconds = 3600;
 
-// Reads exactly `size` bytes; false at the end of the input or on an error.
-bool readAll(int fd, void* data, std::size_t size) {
-    auto* at = static_cast<char*>(data);
+// Moves exactly `size` bytes with `move` (read or write); false at the end
+// of the input or on an error.
+template <class Move>
+bool transfer(int fd, char* at, std::size_t size, Move move) {
     while (size > 0) {
-        const ssize_t n = ::read(fd, at, size);
+        const ssize_t n = move(fd, at, size);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         at += n;
@@ -45,16 +46,13 @@ bool readAll(int fd, void* data, std::size_t size) {
     return true;
 }
 
+bool readAll(int fd, void* data, std::size_t size) {
+    return transfer(fd, static_cast<char*>(data), size, [](int f, char* at, std::size_t n) { return ::read(f, at, n); });
+}
+
 bool writeAll(int fd, const void* data, std::size_t size) {
-    const auto* at = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(fd, at, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        at += n;
-        size -= std::size_t(n);
-    }
-    return true;
+    return transfer(fd, static_cast<char*>(const_cast<void*>(data)), size,
+                    [](int f, char* at, std::size_t n) { return ::write(f, at, n); });
 }
 
 // The helper ends with the window program: the kernel kills it when its
