@@ -18,7 +18,11 @@ std::int16_t signedWord(std::span<const std::uint8_t> b, std::size_t at) {
 bool hasPlainHeader(std::span<const std::uint8_t> b) {
     if (b.size() < kHeaderBytes) return false;
     const std::uint16_t type = word(b, 0), headerWords = word(b, 2), version = word(b, 4);
-    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+    // The largest record, in words: the library allocates that much before
+    // it reads any record, so a tiny file must not claim gigabytes.
+    const std::uint64_t largestRecordBytes = 2 * std::uint64_t(word(b, 12) | std::uint32_t(word(b, 14)) << 16);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300) &&
+           largestRecordBytes <= b.size();
 }
 
 bool hasPlaceableHeader(std::span<const std::uint8_t> b) {

@@ -9,7 +9,8 @@
 namespace forms {
 
 // Whether `bytes` begin like a metafile: the header of a metafile in memory
-// or on disk (type 1 or 2, nine words long, version 1 or 3), optionally
+// or on disk (type 1 or 2, nine words long, version 1 or 3, its largest
+// record no larger than the metafile), optionally
 // after a placeable header (its key, its checksum, a bounding box with
 // width and height and a non-zero number of units per inch).
 bool hasMetafileHeader(std::span<const std::uint8_t> bytes);

@@ -245,5 +245,24 @@ for check in "$(dirname "${BASH_SOURCE[0]}")"/checks/*.sh; do
   source "$check"
 done
 
+# No metafile helper outlives its program: neither the first program's
+# (75_gallery_pictures.sh noted it; a later check restarted the program)
+# nor the running one's once it ends.
+process_runs() {
+  local state
+  state=$(sed -n 's/^.*) \(.\).*$/\1/p' "/proc/$1/stat" 2>/dev/null) || return 1
+  [[ -n "$state" && "$state" != Z ]]
+}
+helpers="${GP_HELPER:-} $(pgrep -P "$PROGRAM_PID" 2>/dev/null || true)"
+stop_program
+for helper in $helpers; do
+  for ((i = 0; i < 40; i++)); do
+    process_runs "$helper" || break
+    sleep 0.05
+  done
+  process_runs "$helper" && fail "the metafile helper $helper outlived its program"
+done
+echo "ok: no metafile helper outlives its program"
+
 STATUS=0
 echo "e2e: all checks passed"
