@@ -15,14 +15,16 @@ std::int16_t signedWord(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::int16_t>(word(b, at));
 }
 
-bool hasPlainHeader(std::span<const std::uint8_t> b) {
+// `b` begins with the metafile header; `metafileBytes` is the whole
+// metafile's length, of which `b` may hold only the beginning.
+bool hasPlainHeader(std::span<const std::uint8_t> b, std::uint64_t metafileBytes) {
     if (b.size() < kHeaderBytes) return false;
     const std::uint16_t type = word(b, 0), headerWords = word(b, 2), version = word(b, 4);
     // The largest record, in words: the library allocates that much before
     // it reads any record, so a tiny file must not claim gigabytes.
     const std::uint64_t largestRecordBytes = 2 * std::uint64_t(word(b, 12) | std::uint32_t(word(b, 14)) << 16);
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300) &&
-           largestRecordBytes <= b.size();
+           largestRecordBytes <= metafileBytes;
 }
 
 bool hasPlaceableHeader(std::span<const std::uint8_t> b) {
@@ -36,9 +38,12 @@ bool hasPlaceableHeader(std::span<const std::uint8_t> b) {
 
 }  // namespace
 
-bool hasMetafileHeader(std::span<const std::uint8_t> bytes) {
-    if (hasPlaceableHeader(bytes)) return hasPlainHeader(bytes.subspan(kPlaceableBytes));
-    return hasPlainHeader(bytes);
+bool hasMetafileHeader(std::span<const std::uint8_t> head, std::uint64_t fileBytes) {
+    if (fileBytes < head.size()) return false;
+    if (hasPlaceableHeader(head)) return hasPlainHeader(head.subspan(kPlaceableBytes), fileBytes - kPlaceableBytes);
+    return hasPlainHeader(head, fileBytes);
 }
+
+bool hasMetafileHeader(std::span<const std::uint8_t> bytes) { return hasMetafileHeader(bytes, bytes.size()); }
 
 }  // namespace forms

@@ -14,5 +14,8 @@ namespace forms {
 // after a placeable header (its key, its checksum, a bounding box with
 // width and height and a non-zero number of units per inch).
 bool hasMetafileHeader(std::span<const std::uint8_t> bytes);
+// The same for a file of `fileBytes` bytes of which `head` holds the first
+// (40 bytes are enough for both headers).
+bool hasMetafileHeader(std::span<const std::uint8_t> head, std::uint64_t fileBytes);
 
 }  // namespace forms

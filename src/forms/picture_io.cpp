@@ -102,7 +102,8 @@ QByteArray metafileBytes(QFile& file) {
     const QByteArray head = file.peek(kMetafileHeadBytes);
     const std::span<const std::uint8_t> headBytes(reinterpret_cast<const std::uint8_t*>(head.constData()),
                                                   std::size_t(head.size()));
-    if (!hasMetafileHeader(headBytes) || file.size() > kMaxMetafileBytes) return QByteArray();
+    if (!hasMetafileHeader(headBytes, std::uint64_t(file.size())) || file.size() > kMaxMetafileBytes)
+        return QByteArray();
     return file.readAll();
 }
 

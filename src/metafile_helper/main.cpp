@@ -24,13 +24,24 @@ namespace {
 
 namespace protocol = forms::metafile_protocol;
 
-// CPU seconds the helper may use in all: a thumbnail takes about a
-// millisecond and a canvas-sized picture tens of them, and every picture
-// that takes longer than its time limit ends its helper anyway, so a whole
-// session of sound metafiles stays far below an hour. A helper that reaches
-// it is ended by the system (SIGXCPU, then SIGKILL a minute later), however
-// it runs; the window program starts a new one for the next metafile.
-constexpr rlim_t kCpuSeconds = 3600;
+// CPU seconds one picture may take in the helper. The window program stops
+// a helper that is still drawing after the picture's own limit (at most a
+// couple of seconds), so this is only the backstop for a helper whose
+// window program is gone without it noticing: the system ends it (SIGXCPU)
+// this long into a picture that never finishes.
+constexpr rlim_t kCpuSecondsPerPicture = 30;
+
+// Allows the picture about to be drawn kCpuSecondsPerPicture more of CPU
+// time than the helper has used so far (the hard limit, if any, stays).
+void limitCpuForNextPicture() {
+    rusage used{};
+    rlimit cpu{};
+    if (::getrusage(RUSAGE_SELF, &used) != 0 || ::getrlimit(RLIMIT_CPU, &cpu) != 0) return;
+    const rlim_t soFar = rlim_t(used.ru_utime.tv_sec + used.ru_stime.tv_sec) + 1;
+    cpu.rlim_cur = soFar + kCpuSecondsPerPicture;
+    if (cpu.rlim_max != RLIM_INFINITY && cpu.rlim_cur > cpu.rlim_max) cpu.rlim_cur = cpu.rlim_max;
+    ::setrlimit(RLIMIT_CPU, &cpu);
+}
 
 // Moves exactly `size` bytes with `move` (read or write); false at the end
 // of the input or on an error.
@@ -79,8 +90,6 @@ bool takeChannels(int& in, int& out) {
 
 int main(int argc, char** argv) {
     if (!tiedToParent(argc, argv)) return 1;
-    const rlimit cpu{kCpuSeconds, kCpuSeconds + 60};
-    ::setrlimit(RLIMIT_CPU, &cpu);
     int in = -1, out = -1;
     if (!takeChannels(in, out) || !writeAll(out, &protocol::kReady, 1)) return 1;
 
@@ -91,6 +100,7 @@ int main(int argc, char** argv) {
         if (!request) return 2;
         metafile.resize(request->byteCount);
         if (!readAll(in, metafile.data(), metafile.size())) return 2;
+        limitCpuForNextPicture();
         const std::optional<metafile_helper::Pixels> pixels =
             metafile_helper::drawMetafile(metafile, request->width, request->height, request->maxPixels);
         protocol::Answer answer;

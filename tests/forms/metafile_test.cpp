@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "forms/metafile_header.h"
+#include "support/looping_metafile.h"
 #include "support/test_metafile.h"
 
 extern char** environ;
@@ -40,19 +41,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr const char* kChildRole = "LUMADRAW_TEST_METAFILE_CHILD";
-
-// 128 bytes whose StretchDIB record keeps libwmf drawing for ever.
-QByteArray loopingMetafile() {
-    return QByteArray::fromHex(
-        "01000900000340000000080040000000"
-        "0000050000000b020000000005000000"
-        "0c023804a0052a000000430f2000cc00"
-        "0000020002000000000038a000050000"
-        "04280000000002000000020000000100"
-        "18000000000000000000000000000000"
-        "00000000000000000000ff000000ff00"
-        "00000000ffffffff0000030000000000");
-}
 
 // A placeable metafile (1000 x 750 units) whose one rectangle, red inside a
 // green outline 100 units wide, lies exactly on its frame.
