@@ -46,11 +46,15 @@ Control::~Control() {
     }
     // Children outliving their container forget it; their widgets die with
     // ours below (their bridges clear their pointers).
-    for (Control* child : children_) child->container_ = nullptr;
+    for (Control* child : children_) {
+        child->container_ = nullptr;
+        child->areaPending_ = false;
+    }
     children_.clear();
     if (container_) {
         auto& siblings = container_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        if (areaPending_) container_->childAreaDropped(*this);
         container_->updateArea(shownArea_);  // a windowless control leaves the picture
     }
     if (widget_) {
@@ -66,6 +70,8 @@ void Control::attach(Control* container) {
     if (container_) {
         auto& siblings = container_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        if (areaPending_) container_->childAreaDropped(*this);
+        areaPending_ = false;
     }
     container_ = container;
     if (container_) container_->children_.push_back(this);
@@ -286,10 +292,25 @@ void Control::invalidate() {
         widget_->update();
         return;
     }
+    if (!container_ || areaPending_) return;
+    areaPending_ = true;
+    container_->childAreaChanged(*this);
+}
+
+void Control::settleArea(std::vector<QRect>& dirty) {
+    areaPending_ = false;
     const QRect now = visible_ && container_ ? area() : QRect();
-    const QRegion dirty = QRegion(shownArea_) + now;
+    if (!shownArea_.isEmpty()) dirty.push_back(shownArea_);
+    if (!now.isEmpty()) dirty.push_back(now);
     shownArea_ = now;
-    if (container_) container_->updateArea(dirty);
+}
+
+void Control::childAreaChanged(Control& child) {
+    std::vector<QRect> dirty;
+    child.settleArea(dirty);
+    QRegion r;
+    for (const QRect& part : dirty) r += part;
+    updateArea(r);
 }
 
 void Control::updateArea(const QRegion& r) {

@@ -120,11 +120,16 @@ public:
 
     // Asks the widget to update itself from the model; a windowless control
     // asks its container to repaint where it was shown and where it shows now.
+    // A picture box settles its Lines and Shapes once per event-loop turn, so
+    // a control changed many times in one key command costs one flag here.
     void invalidate();
 
     // The pixels a windowless control may paint on its container, in the
     // container's pixels; empty for controls that paint nothing there.
     virtual QRect area() const { return {}; }
+    // Settles a windowless control's change: it now shows where area() says,
+    // and `dirty` gets where it showed before and where it shows now.
+    void settleArea(std::vector<QRect>& dirty);
 
 protected:
     // Creates the widget inside `parent`; windowless controls create none.
@@ -133,6 +138,11 @@ protected:
     virtual void syncWidget();
     // Runs on a container after `child` got its widget.
     virtual void childAttached(Control& child) { (void)child; }
+    // Runs on a container when its windowless `child` changed (once until the
+    // child is settled): the base settles it and repaints at once.
+    virtual void childAreaChanged(Control& child);
+    // Runs on a container when `child`, still waiting to be settled, goes.
+    virtual void childAreaDropped(Control& child) { (void)child; }
     // Repaints the part `r` (pixels) of the widget.
     virtual void updateArea(const QRegion& r);
     // Places and sizes the widget (or repaints the container of a windowless
@@ -172,6 +182,8 @@ private:
     // Where a windowless control was last shown on its container (empty
     // while hidden): the part to repaint when it changes or goes.
     QRect shownArea_;
+    // A windowless control changed since its container last settled it.
+    bool areaPending_ = false;
 };
 
 }  // namespace forms

@@ -107,9 +107,11 @@ bool EventBridge::keyPress(QObject* watched, QEvent* event) {
     QPointer<EventBridge> alive(this);
     Control* c = control_;
 
-    const int mods = static_cast<int>(ke->modifiers());
-    int keyCode = virtualKey(ke->key(), (ke->modifiers() & Qt::KeypadModifier) != 0);
-    int shift = shiftMask(mods);
+    const bool shiftReleased =
+        keypadReleasesShift(ke->key(), static_cast<int>(ke->modifiers()), ke->nativeModifiers());
+    const Qt::KeyboardModifiers mods = shiftReleased ? ke->modifiers() & ~Qt::ShiftModifier : ke->modifiers();
+    int keyCode = virtualKey(ke->key(), (mods & Qt::KeypadModifier) != 0);
+    int shift = shiftMask(static_cast<int>(mods));
     if (keyCode != 0 && c->KeyDown) {
         c->KeyDown(keyCode, shift);
         if (!alive || !control_) {
@@ -134,7 +136,17 @@ bool EventBridge::keyPress(QObject* watched, QEvent* event) {
 
     // The key never travels on to the container: a text box's Enter or a
     // canvas's arrow must not reach the window's handlers a second time.
-    if (nativeKeys(c->Kind()) && !swallowChar) watched->event(event);
+    // A text box moves its caret for a keypad key whose Shift was released
+    // and selects nothing.
+    if (nativeKeys(c->Kind()) && !swallowChar) {
+        if (shiftReleased) {
+            QKeyEvent plain(ke->type(), ke->key(), mods, ke->nativeScanCode(), ke->nativeVirtualKey(),
+                            ke->nativeModifiers(), ke->text(), ke->isAutoRepeat(), ke->count());
+            watched->event(&plain);
+        } else {
+            watched->event(event);
+        }
+    }
     event->accept();
     return true;
 }

@@ -96,6 +96,18 @@ int shiftMask(int m) {
     return mask;
 }
 
+bool keypadReleasesShift(int k, int m, unsigned nativeModifiers) {
+    if (!(m & Qt::KeypadModifier) || !(m & Qt::ShiftModifier) || !(nativeModifiers & kNumLockState)) return false;
+    switch (k) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        case Qt::Key_Clear: case Qt::Key_Insert: case Qt::Key_Delete:
+            return true;
+        default:
+            return false;
+    }
+}
+
 int buttonMask(int b) {
     int mask = 0;
     if (b & Qt::LeftButton) mask |= 1;

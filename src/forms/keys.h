@@ -17,6 +17,17 @@ int virtualKey(int qtKey, bool keypad);
 // qtModifiers is a Qt::KeyboardModifiers value.
 int shiftMask(int qtModifiers);
 
+// The bit of an X key event's state (QKeyEvent::nativeModifiers) that says
+// Num Lock is on: Mod2, where every standard keymap puts Num_Lock.
+constexpr unsigned kNumLockState = 0x10;
+
+// True for Shift held with a keypad digit or decimal point while Num Lock is
+// on. X then reports the keypad's navigation key with Shift still down
+// (Shift+keypad 4 is KP_Left with the Shift bit and the Num Lock bit); the
+// program takes it as its own platform gives it, the navigation key with
+// Shift released (Left, mask 0). With Num Lock off Shift stays: Shift+Left.
+bool keypadReleasesShift(int qtKey, int qtModifiers, unsigned nativeModifiers);
+
 // Mouse buttons (Qt::MouseButtons) as the mask 1 left, 2 right, 4 middle.
 int buttonMask(int qtButtons);
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <unordered_set>
 
+#include "forms/dirty_rects.h"
 #include "forms/flood_fill.h"
 #include "forms/qt_convert.h"
 #include "forms/windowless.h"
@@ -195,6 +196,44 @@ void PictureBox::updateArea(const QRegion& r) {
     if (auto* view = viewOf(widget_)) view->markChanged(r);
 }
 
+void PictureBox::childAreaChanged(Control& child) {
+    changedChildren_.push_back(&child);
+    auto* view = viewOf(widget_);
+    if (!view) {
+        settleChildren();  // nothing shows the box: only the areas are kept
+    } else if (!settleQueued_) {
+        settleQueued_ = true;
+        QMetaObject::invokeMethod(
+            view,
+            [this] {
+                settleQueued_ = false;
+                settleChildren();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void PictureBox::childAreaDropped(Control& child) {
+    std::erase(changedChildren_, &child);
+}
+
+void PictureBox::settleChildren() {
+    if (changedChildren_.empty()) return;
+    std::vector<QRect> dirty;
+    dirty.reserve(2 * changedChildren_.size());
+    for (Control* c : changedChildren_) c->settleArea(dirty);
+    changedChildren_.clear();
+    std::vector<PixelRect> parts;
+    parts.reserve(dirty.size());
+    for (const QRect& d : dirty) parts.push_back({d.left(), d.top(), d.right() + 1, d.bottom() + 1});
+    // A square of 32 pixels more to paint per merge is cheaper than a region
+    // of many pieces.
+    QRegion r;
+    for (const PixelRect& m : mergeDirtyRects(parts, 32 * 32))
+        r += QRect(QPoint(m.left, m.top), QPoint(m.right - 1, m.bottom - 1));
+    updateArea(r);
+}
+
 void PictureBox::restack() {
     if (auto* view = viewOf(widget_)) view->restack();
 }
@@ -254,6 +293,7 @@ QImage& PictureBox::drawingImage() {
         const QSize size(std::max(1, pixelSize(width_)), std::max(1, pixelSize(height_)));
         image_ = QImage(size, QImage::Format_RGB32);
         if (image_.isNull()) throw RuntimeError("Out of memory");
+        background_ = QImage();  // the image answers from now on
         const bool drawn = drawn_;
         clearImage();
         drawn_ = drawn;
@@ -317,8 +357,17 @@ void PictureBox::setPicture(const QImage& p) {
 QImage PictureBox::Image() const {
     const QRect r = drawableRect();
     if (r.isEmpty()) return QImage();
-    if (image_.isNull()) return backgroundPart(r);
+    if (image_.isNull()) return background();
     return r == image_.rect() ? image_ : image_.copy(r);
+}
+
+const QImage& PictureBox::background() const {
+    const BackgroundKey key{drawableRect(), backColor_, picture_.cacheKey()};
+    if (background_.isNull() || !(key == backgroundKey_)) {
+        background_ = backgroundPart(key.rect);
+        backgroundKey_ = key;
+    }
+    return background_;
 }
 
 void PictureBox::setBackColor(Color c) {
@@ -333,6 +382,7 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::Refresh() {
+    settleChildren();
     if (auto* view = viewOf(widget_)) view->repaintChanged();
 }
 

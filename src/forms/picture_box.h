@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRegion>
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 
@@ -103,6 +104,9 @@ public:
     // Repaints now what changed since the widget was last painted: what was
     // drawn and where the Lines and Shapes moved.
     void Refresh();
+    // Asks the widget to repaint where the Lines and Shapes changed since the
+    // last call. Runs by itself once per event-loop turn after a change.
+    void settleChildren();
     // Puts the Lines and Shapes above the box's labels and images and below
     // its windowed controls (after the controls' widgets were reordered).
     void restack();
@@ -132,6 +136,8 @@ protected:
     void childAttached(Control& child) override;
     void syncFont() override {}
     void updateArea(const QRegion& r) override;
+    void childAreaChanged(Control& child) override;
+    void childAreaDropped(Control& child) override;
 
 private:
     // The persistent image, made (as the background) when first needed.
@@ -147,16 +153,30 @@ private:
     QImage backgroundPart(const QRect& r) const;
     // The part of the image the box shows (its model size in pixels).
     QRect drawableRect() const;
+    // What Image() answers while nothing is drawn: the background at the
+    // box's size, made once and kept while the size, BackColor and Picture
+    // stay (a key command copies the canvas for the Script Manager every time).
+    const QImage& background() const;
 
     bool autoRedraw_ = false, autoSize_ = false;
     QImage picture_;
     QImage image_;  // null until something is drawn
+    struct BackgroundKey {
+        QRect rect;
+        Color back = 0;
+        qint64 picture = 0;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    mutable QImage background_;  // kept by background() while image_ is null
+    mutable BackgroundKey backgroundKey_;
     int scaleMode_ = kScaleTwips;
     int drawWidth_ = 1;
     int fillStyle_ = 1;
     Color fillColor_ = 0;
     float currentX_ = 0, currentY_ = 0;
     bool drawn_ = false;  // something was drawn since the last reset
+    std::vector<Control*> changedChildren_;  // changed, not settled yet
+    bool settleQueued_ = false;              // settleChildren() is on its way
 };
 
 }  // namespace forms

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "forms/controls.h"
@@ -80,4 +82,40 @@ TEST(Keys, KeypadEventsReachCanvasAndTextBoxHandlers) {
         EXPECT_EQ(presses, (std::vector<int>{'-', '.'})) << c->Name();
     }
     EXPECT_EQ(box.Text(), "-.");  // the box typed both characters
+}
+
+// Shift with keypad 4, 6 and the decimal point as X reports them: the
+// navigation key with Shift, and Num Lock's bit in the native state when it
+// is on. With Num Lock on the handlers get the key with Shift released (Ctrl
+// kept) and a text box moves its caret without selecting; with it off Shift
+// stays, as for Shift+Left.
+TEST(Keys, ShiftWithKeypadDigitsUnderNumLock) {
+    constexpr quint32 kShift = 0x1, kCtrl = 0x4, kNumLock = 0x10;
+    Form form("Form1");
+    PictureBox canvas("Picture4");
+    TextBox box("Text1");
+    canvas.attach(&form);
+    box.attach(&form);
+    box.setText("abc");
+    auto* edit = qobject_cast<QLineEdit*>(box.widget());
+    ASSERT_NE(edit, nullptr);
+    for (Control* c : {static_cast<Control*>(&canvas), static_cast<Control*>(&box)}) {
+        std::vector<std::pair<int, int>> downs;
+        c->KeyDown = [&](int& code, int& shift) { downs.emplace_back(code, shift); };
+        auto send = [&](Qt::Key key, Qt::KeyboardModifiers mods, quint32 native) {
+            QKeyEvent e(QEvent::KeyPress, key, mods | Qt::KeypadModifier, 0, 0, native);
+            QApplication::sendEvent(c->widget(), &e);
+        };
+        edit->end(false);
+        send(Qt::Key_Left, Qt::ShiftModifier, kShift | kNumLock);
+        EXPECT_FALSE(edit->hasSelectedText());
+        send(Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier, kShift | kCtrl | kNumLock);
+        send(Qt::Key_Delete, Qt::ShiftModifier, kShift | kNumLock);
+        send(Qt::Key_Left, Qt::ShiftModifier, kShift);
+        EXPECT_EQ(downs, (std::vector<std::pair<int, int>>{{37, 0}, {39, 2}, {46, 0}, {37, 1}})) << c->Name();
+    }
+    // In the box: Left, Ctrl+Right to the end, Delete (nothing there), then
+    // Shift+Left selects the last character.
+    EXPECT_EQ(box.Text(), "abc");
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("c"));
 }

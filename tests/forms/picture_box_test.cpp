@@ -75,6 +75,13 @@ TEST_F(PictureBoxTest, ClsAndPictureResetTheImage) {
     late.setPicture(solid(8, 8, kRed));
     late.Move(0, 0, 20 * 15, 20 * 15);
     EXPECT_EQ(count(late.Image(), kRed), 64);
+    // Never drawn on, it answers each new background, colour, picture and size.
+    late.setBackColor(kBlue);
+    EXPECT_EQ(count(late.Image(), kBlue), 20 * 20 - 64);
+    late.setPicture(solid(2, 2, kRed));
+    EXPECT_EQ(count(late.Image(), kRed), 4);
+    late.Move(0, 0, 6 * 15, 6 * 15);
+    EXPECT_EQ(count(late.Image(), kBlue), 6 * 6 - 4);
 }
 
 TEST_F(PictureBoxTest, LinesBoxesAndPointsLandOnExactPixels) {
