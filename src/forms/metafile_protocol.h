@@ -29,8 +29,10 @@ namespace forms::metafile_protocol {
 inline constexpr std::uint8_t kReady = 'R';
 inline constexpr std::size_t kRequestHeaderBytes = 24;
 inline constexpr std::size_t kAnswerHeaderBytes = 16;
-// The largest metafile sent: no sound metafile comes near it.
-inline constexpr std::uint32_t kMaxMetafileBytes = 256u * 1024 * 1024;
+// The largest metafile drawn, and so the most the window reads of a
+// metafile file: real metafiles, even clip-art full of embedded bitmaps,
+// stay within a few megabytes.
+inline constexpr std::uint32_t kMaxMetafileBytes = 64u * 1024 * 1024;
 // The most pixels any request may allow (a 16384 x 16384 screen).
 inline constexpr std::uint64_t kMaxPixelsLimit = 16384ull * 16384;
 

@@ -293,7 +293,6 @@ QImage& PictureBox::drawingImage() {
         const QSize size(std::max(1, pixelSize(width_)), std::max(1, pixelSize(height_)));
         image_ = QImage(size, QImage::Format_RGB32);
         if (image_.isNull()) throw RuntimeError("Out of memory");
-        background_ = QImage();  // the image answers from now on
         const bool drawn = drawn_;
         clearImage();
         drawn_ = drawn;
@@ -354,20 +353,14 @@ void PictureBox::setPicture(const QImage& p) {
     updateArea(drawableRect());
 }
 
-QImage PictureBox::Image() const {
+QImage PictureBox::Image() {
     const QRect r = drawableRect();
     if (r.isEmpty()) return QImage();
-    if (image_.isNull()) return background();
-    return r == image_.rect() ? image_ : image_.copy(r);
-}
-
-const QImage& PictureBox::background() const {
-    const BackgroundKey key{drawableRect(), backColor_, picture_.cacheKey()};
-    if (background_.isNull() || !(key == backgroundKey_)) {
-        background_ = backgroundPart(key.rect);
-        backgroundKey_ = key;
-    }
-    return background_;
+    // Asked for its pixels, a box never drawn on makes its image now (its
+    // background), so that asking again, as every key command does while
+    // the Script Manager shows the canvas, copies nothing.
+    const QImage& image = drawingImage();
+    return r == image.rect() ? image : image.copy(r);
 }
 
 void PictureBox::setBackColor(Color c) {

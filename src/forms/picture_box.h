@@ -24,9 +24,10 @@ public:
     // AutoRedraw: drawing goes into a persistent image kept at the box's
     // pixel size; Image() snapshots it. Without AutoRedraw the image still
     // exists (drawing is kept), which only differs in when it is repainted.
-    // The image is made when something is first drawn: until then the box
-    // shows (and Image() and Point() answer) its background, BackColor with
-    // the Picture over it, so a panel never drawn on holds no image.
+    // The image is made when something is first drawn or Image() is first
+    // asked for: until then the box shows (and Point() answers) its
+    // background, BackColor with the Picture over it, so a panel never drawn
+    // on holds no image.
     bool holdsImage() const { return !image_.isNull(); }
     bool AutoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool v) { autoRedraw_ = v; }
@@ -41,7 +42,7 @@ public:
     void setPicture(const QImage& p);
     // What is drawn: background, picture and drawing, without the windowless
     // controls (a saved bitmap never shows the tool outline).
-    QImage Image() const;
+    QImage Image();
 
     // Setting BackColor clears the persistent image to it (as Cls does).
     void setBackColor(Color c) override;
@@ -153,22 +154,9 @@ private:
     QImage backgroundPart(const QRect& r) const;
     // The part of the image the box shows (its model size in pixels).
     QRect drawableRect() const;
-    // What Image() answers while nothing is drawn: the background at the
-    // box's size, made once and kept while the size, BackColor and Picture
-    // stay (a key command copies the canvas for the Script Manager every time).
-    const QImage& background() const;
-
     bool autoRedraw_ = false, autoSize_ = false;
     QImage picture_;
-    QImage image_;  // null until something is drawn
-    struct BackgroundKey {
-        QRect rect;
-        Color back = 0;
-        qint64 picture = 0;
-        bool operator==(const BackgroundKey&) const = default;
-    };
-    mutable QImage background_;  // kept by background() while image_ is null
-    mutable BackgroundKey backgroundKey_;
+    QImage image_;  // null until something is drawn or Image() is asked for
     int scaleMode_ = kScaleTwips;
     int drawWidth_ = 1;
     int fillStyle_ = 1;

@@ -20,6 +20,7 @@
 
 #include "forms/metafile.h"
 #include "forms/metafile_header.h"
+#include "forms/metafile_protocol.h"
 #include "forms/types.h"
 
 namespace forms {
@@ -34,10 +35,6 @@ constexpr qint64 kMaxPixels = kMaxPictureBytes / 4;
 // Qt's readers refuse to allocate an image above this, in megabytes: the
 // check while reading, for readers that cannot tell size or format first.
 constexpr int kReaderLimitMB = int(kMaxPictureBytes / (1024 * 1024));
-// A metafile goes to the metafile drawer whole, as bytes. Real metafiles,
-// even clip-art full of embedded bitmaps, stay within a few megabytes; a
-// larger file is refused rather than read into memory.
-constexpr qint64 kMaxMetafileBytes = 64LL * 1024 * 1024;
 // What the metafile header check needs: a placeable header (22 bytes) and
 // the metafile header behind it (18).
 constexpr qint64 kMetafileHeadBytes = 40;
@@ -102,7 +99,10 @@ QByteArray metafileBytes(QFile& file) {
     const QByteArray head = file.peek(kMetafileHeadBytes);
     const std::span<const std::uint8_t> headBytes(reinterpret_cast<const std::uint8_t*>(head.constData()),
                                                   std::size_t(head.size()));
-    if (!hasMetafileHeader(headBytes, std::uint64_t(file.size())) || file.size() > kMaxMetafileBytes)
+    // A metafile goes to the metafile drawer whole, as bytes; one larger than
+    // it draws is refused here rather than read into memory.
+    if (!hasMetafileHeader(headBytes, std::uint64_t(file.size())) ||
+        file.size() > qint64(metafile_protocol::kMaxMetafileBytes))
         return QByteArray();
     return file.readAll();
 }

@@ -168,7 +168,7 @@ TEST_F(RepaintTest, LoadedMembersStackInLoadOrderUnderTheOutlinesAndAboveNone) {
     EXPECT_EQ(stacked, expected);
 }
 
-TEST_F(RepaintTest, APictureBoxHoldsAnImageOnlyOnceDrawnOn) {
+TEST_F(RepaintTest, APictureBoxHoldsAnImageOnlyOnceDrawnOnOrCopied) {
     QImage picture(20, 10, QImage::Format_ARGB32);
     picture.fill(QColor(255, 0, 0, 128));  // half see-through: blended with BackColor
     PictureBox panel("Picture11");
@@ -178,23 +178,23 @@ TEST_F(RepaintTest, APictureBoxHoldsAnImageOnlyOnceDrawnOn) {
     panel.Move(0, 0, 40 * 15, 30 * 15);
     panel.setPicture(picture);
 
-    // Never shown, never drawn: no image, yet it answers as if it had one.
-    const QImage background = panel.Image();
+    // Never drawn: no image, yet its points answer as if it had one, and
+    // shown it shows its background.
     const Color blended = panel.Point(5 * 15, 5 * 15);
     EXPECT_NE(blended, kBlue);
     EXPECT_NE(blended, kRed);
     EXPECT_EQ(panel.Point(40 * 15, 5 * 15), -1);
-    EXPECT_FALSE(panel.holdsImage());
-
-    // Shown: it shows its background, still without an image.
     panel.setVisible(true);
     PaintRecorder::flush();
     EXPECT_FALSE(panel.holdsImage());
-    EXPECT_EQ(panel.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32), background);
+    const QImage background = panel.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    // Drawn on: the image starts as that same background.
-    panel.PSet(39 * 15, 29 * 15, kWhite);
+    // Copied, it makes its image: that same background.
+    EXPECT_EQ(panel.Image(), background);
     EXPECT_TRUE(panel.holdsImage());
+
+    // Drawn on, the drawing goes over it.
+    panel.PSet(39 * 15, 29 * 15, kWhite);
     QImage expected = background;
     expected.setPixel(39, 29, qRgb(255, 255, 255));
     EXPECT_EQ(panel.Image(), expected);

@@ -29,7 +29,7 @@ protected:
         logo::drawCommand(canvas, logo::Command{w, std::move(args), c, std::move(text)}, 150, 120, res);
     }
     // Pixels of colour c in the rectangle [x0, x1) x [y0, y1).
-    int count(forms::Color c, int x0 = 0, int y0 = 0, int x1 = 200, int y1 = 160) const {
+    int count(forms::Color c, int x0 = 0, int y0 = 0, int x1 = 200, int y1 = 160) {
         const QImage img = canvas.Image();
         const QRgb want = qRgb(c & 255, (c >> 8) & 255, c >> 16);
         int n = 0;
