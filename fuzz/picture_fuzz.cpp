@@ -21,7 +21,7 @@
 #include <span>
 #include <string>
 
-#include "forms/metafile_header.h"
+#include "picture_helper/metafile_header.h"
 #include "forms/metafile_protocol.h"
 #include "forms/picture_io.h"
 #include "fuzz_check.h"
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (kind < kSuffixes.size())
         decode(kSuffixes[kind], fit, rest);
     else if (kind == 5)
-        forms::hasMetafileHeader(rest);
+        picture_helper::hasMetafileHeader(rest);
     else if (kind == 6)
         request(rest);
     else
