@@ -210,10 +210,10 @@ TEST(PictureHelperStartTest, HelperOfAnotherParentEndsAtOnce) {
     ::close(pair[1]);
     char byte = 0;
     EXPECT_EQ(::read(pair[0], &byte, 1), 0);  // the end, no ready byte
+    ::close(pair[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    ::close(pair[0]);
 }
 
 // --- Files and helpers that are not the picture's fault -------------------------
