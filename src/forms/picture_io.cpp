@@ -29,11 +29,9 @@ std::string suffixOf(const std::filesystem::path& file) {
     return ext;
 }
 
-// The file at `path` opened for reading, or -1 when it is no regular file.
-// Opening never waits (a FIFO has no writer to wait for), and the check is
-// made on what was opened, so a file swapped for a FIFO, a device or a
-// folder at any moment is refused.
-int openRegularFile(const std::string& path) {
+}  // namespace
+
+int openPictureFile(const std::string& path) {
     int fd;
     do fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     while (fd < 0 && errno == EINTR);
@@ -46,26 +44,25 @@ int openRegularFile(const std::string& path) {
     return fd;
 }
 
-}  // namespace
-
 bool isMetafileName(const std::string& path) { return suffixOf(std::filesystem::path(path)) == "wmf"; }
 
-LoadedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit) {
-    // The name's bytes go to the file system unchanged: a name that is not
-    // valid UTF-8 opens like any other.
-    const int fd = openRegularFile(path);
+picture_protocol::Kind pictureKindOf(const std::string& path) {
+    return isMetafileName(path) ? picture_protocol::Kind::Metafile : picture_protocol::Kind::QtPicture;
+}
+
+DecodedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit) {
+    const int fd = openPictureFile(path);
     if (fd < 0) return {};
-    const auto kind = isMetafileName(path) ? picture_protocol::Kind::Metafile : picture_protocol::Kind::QtPicture;
-    const DecodedPicture decoded = decodeInHelper(fd, kind, atMost, cpuLimit);
+    const DecodedPicture decoded = decodeInHelper(fd, pictureKindOf(path), atMost, cpuLimit);
     ::close(fd);
-    return {decoded.image, decoded.outcome, decoded.cpu};
+    return decoded;
 }
 
 QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }
 
 QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit) {
     if (path.empty()) return QImage();
-    const LoadedPicture loaded = decodePictureFile(path, atMost, cpuLimit);
+    const DecodedPicture loaded = decodePictureFile(path, atMost, cpuLimit);
     switch (loaded.outcome) {
     case DecodeOutcome::Decoded:
         return loaded.image;

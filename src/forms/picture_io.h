@@ -24,13 +24,14 @@ inline constexpr std::chrono::milliseconds kPictureTimeLimit{2000};
 // in any case).
 bool isMetafileName(const std::string& path);
 
-// A picture read from a file, how that ended, and the CPU time the helper
-// spent decoding it.
-struct LoadedPicture {
-    QImage image;  // null unless decoded
-    DecodeOutcome outcome = DecodeOutcome::NotAPicture;
-    std::chrono::microseconds cpu{0};
-};
+// The file at `path` opened for reading, or -1 when it cannot be opened or
+// is not a regular file. Opening never waits (a FIFO has no writer to wait
+// for), and the check is made on what was opened, so a file swapped for a
+// FIFO, a device or a folder at any moment is refused. `path` holds the
+// file name's bytes as the file system has them (any encoding).
+int openPictureFile(const std::string& path);
+// How the helper decodes the file: as a metafile when its name says so.
+picture_protocol::Kind pictureKindOf(const std::string& path);
 
 // Reads a BMP, JPEG, GIF, PNG, ICO or WMF file, decoded at most `atMost`
 // pixels large in each direction (each on its own: the gallery stretches
@@ -42,7 +43,7 @@ struct LoadedPicture {
 // decodes it from the open file (see picture_decoder.h) within `cpuLimit`
 // of its CPU time. Refused too: a picture whose header declares more than
 // 64 megapixels (32 at 16 bits a channel), a metafile file over 64 MB.
-LoadedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit);
+DecodedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit);
 
 // The same as a picture ("" gives the empty picture). Throws
 // PictureTimedOut when the picture took all its CPU time, and RuntimeError

@@ -23,8 +23,10 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -62,6 +64,22 @@ bool readAll(int fd, void* data, std::size_t size) {
 bool writeAll(int fd, const void* data, std::size_t size) {
     return transfer(fd, static_cast<char*>(const_cast<void*>(data)), size,
                     [](int f, char* at, std::size_t n) { return ::write(f, at, n); });
+}
+
+// Writes the answer's header and then its pixels, in one call where the
+// channel takes them (the window wakes once for the whole answer).
+bool writeAnswer(int fd, const std::array<std::uint8_t, protocol::kAnswerHeaderBytes>& header, const QImage& image) {
+    const std::size_t pixels = image.isNull() ? 0 : std::size_t(image.sizeInBytes());
+    iovec parts[2] = {{const_cast<std::uint8_t*>(header.data()), header.size()},
+                      {const_cast<uchar*>(image.constBits()), pixels}};
+    ssize_t n;
+    do n = ::writev(fd, parts, pixels > 0 ? 2 : 1);
+    while (n < 0 && errno == EINTR);
+    if (n < 0) return false;
+    const std::size_t sent = std::size_t(n);
+    if (sent < header.size())
+        return writeAll(fd, header.data() + sent, header.size() - sent) && writeAll(fd, image.constBits(), pixels);
+    return writeAll(fd, image.constBits() + (sent - header.size()), pixels - (sent - header.size()));
 }
 
 // The helper ends with the window program: the kernel kills it when its
@@ -206,9 +224,7 @@ int main(int argc, char** argv) {
                       image.format() == QImage::Format_ARGB32 ? protocol::Format::Transparent : protocol::Format::Opaque,
                       0};
         answer.cpuMicroseconds = cpuMicroseconds() - cpuBefore;
-        const auto encoded = protocol::encodeAnswer(answer);
-        if (!writeAll(out, encoded.data(), encoded.size())) return 2;
-        if (!image.isNull() && !writeAll(out, image.constBits(), std::size_t(image.sizeInBytes()))) return 2;
+        if (!writeAnswer(out, protocol::encodeAnswer(answer), image)) return 2;
     }
     return 0;
 }

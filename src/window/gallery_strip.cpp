@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "forms/picture_io.h"
@@ -25,25 +26,47 @@ constexpr milliseconds kThumbnailTimeLimit{250};
 // limit above).
 constexpr milliseconds kStripBudget{3000};
 
-// The thumbnails of gallery files: each picture reduced to its thumbnail's
-// pixels (the whole picture is read again when it is painted over the
-// canvas, so start-up neither decodes nor keeps every full picture). A file
-// that cannot be read as a picture (corrupt, no picture at all, too large,
-// out of time) leaves its thumbnail blank, so the thumbnails keep the
-// indices of the file list and start-up goes on. The CPU time the helper
-// spends decoding counts against the strip's budget; once it is spent, the
-// remaining pictures are left blank without being tried.
+// The thumbnails of gallery files, taken in the strip's order: each picture
+// reduced to its thumbnail's pixels (the whole picture is read again when
+// it is painted over the canvas, so start-up neither decodes nor keeps
+// every full picture), the next few decoded by the helpers while the
+// window shows the one before. A file that cannot be read as a picture
+// (corrupt, no picture at all, too large, out of time) leaves its thumbnail
+// blank, so the thumbnails keep the indices of the file list and start-up
+// goes on. The CPU time the helpers spend decoding counts against the
+// strip's budget; once it is spent, the remaining pictures are left blank,
+// and those already being decoded are given up.
 class ThumbnailLoader {
 public:
-    QImage operator()(const std::string& path, const layout::Rect& r) {
+    ThumbnailLoader(std::function<std::string(int)> fileOf, const layout::GalleryStrip& strip)
+        : fileOf_(std::move(fileOf)), strip_(strip) {}
+
+    // The thumbnail of picture `index`, which is the one after the last.
+    QImage operator()(int index) {
+        while (asked_ < int(strip_.Image3.size()) && asked_ <= index + forms::PictureQueue::width() - 1) ask(asked_++);
+        forms::DecodedPicture loaded = queue_.take();
         if (spent_ >= kStripBudget) return QImage();
-        const auto limit = std::chrono::duration_cast<milliseconds>(std::min<microseconds>(kThumbnailTimeLimit, kStripBudget - spent_));
-        const forms::LoadedPicture loaded = forms::decodePictureFile(path, forms::pixelsOf(r.Width, r.Height), std::max(limit, milliseconds(1)));
         spent_ += loaded.cpu;
+        if (spent_ >= kStripBudget) queue_.abandon();
         return loaded.image;
     }
 
 private:
+    void ask(int index) {
+        const std::string path = fileOf_(index);
+        const layout::Rect& r = strip_.Image3[std::size_t(index)];
+        // The budget spent when the picture is asked for; pictures asked
+        // ahead may each still take a full thumbnail's time.
+        const auto left = std::chrono::duration_cast<milliseconds>(kStripBudget - std::min(spent_, microseconds(kStripBudget)));
+        const auto limit = std::clamp(left, milliseconds(1), kThumbnailTimeLimit);
+        queue_.ask(spent_ >= kStripBudget ? -1 : forms::openPictureFile(path), forms::pictureKindOf(path),
+                   forms::pixelsOf(r.Width, r.Height), limit);
+    }
+
+    std::function<std::string(int)> fileOf_;
+    const layout::GalleryStrip& strip_;
+    forms::PictureQueue queue_;
+    int asked_ = 0;
     microseconds spent_{0};
 };
 
@@ -65,8 +88,8 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
     Image& first = InsideControl(0);
     first.setVisible(true);
     place(first, strip.Image3[0]);
-    ThumbnailLoader thumbnailPicture;
-    first.setPicture(thumbnailPicture(fileOf(0), strip.Image3[0]));
+    ThumbnailLoader thumbnailPicture(fileOf, strip);
+    first.setPicture(thumbnailPicture(0));
 
     const std::string caption = Caption();
     setCaption(".  Initializing Graphics......");
@@ -83,7 +106,7 @@ void Form1::ControlArranger(PictureBox& FrameControl, Array<Image>& InsideContro
         thumb.setVisible(true);
         thumb.setStretch(true);
         place(thumb, strip.Image3[static_cast<size_t>(i)]);
-        thumb.setPicture(thumbnailPicture(fileOf(i), strip.Image3[static_cast<size_t>(i)]));
+        thumb.setPicture(thumbnailPicture(i));
         // A loaded member takes no events from member 0: it answers clicks
         // as a thumbnail of its own.
         thumb.Click = [this, i] { Image3_Click(i); };

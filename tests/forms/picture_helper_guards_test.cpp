@@ -23,12 +23,14 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "forms/helper_process.h"
 #include "forms/picture_decoder.h"
 #include "forms/picture_io.h"
 #include "forms/picture_protocol.h"
 #include "support/hostile_pictures.h"
+#include "support/looping_metafile.h"
 
 extern char** environ;
 
@@ -55,7 +57,7 @@ protected:
         image.save(QString::fromStdString(path("a.jpg")));
         return path("a.jpg");
     }
-    static forms::LoadedPicture thumbnail(const std::string& file, std::chrono::milliseconds limit = 2s) {
+    static forms::DecodedPicture thumbnail(const std::string& file, std::chrono::milliseconds limit = 2s) {
         return forms::decodePictureFile(file, kThumbnail, limit);
     }
     QTemporaryDir dir;
@@ -102,7 +104,7 @@ TEST_F(PictureGuardTest, SignalsDuringTheWaitAreNoFailure) {
     ASSERT_EQ(::sigaction(SIGALRM, &tick, &before), 0);
     const itimerval every2ms{{0, 2000}, {0, 2000}}, off{};
     ::setitimer(ITIMER_REAL, &every2ms, nullptr);
-    const forms::LoadedPicture picture = thumbnail(jpeg());
+    const forms::DecodedPicture picture = thumbnail(jpeg());
     ::setitimer(ITIMER_REAL, &off, nullptr);
     ::sigaction(SIGALRM, &before, nullptr);
     EXPECT_EQ(picture.outcome, DecodeOutcome::Decoded);
@@ -137,7 +139,7 @@ TEST(PictureProtocolTest, RequestsAndAnswersOutOfBoundsAreRefused) {
 // picture is refused and the helper replaced.
 TEST_F(PictureGuardTest, AnAnswerLargerThanAskedIsRefused) {
     forms::setPictureHelperTestMode("oversize");
-    const forms::LoadedPicture picture = thumbnail(jpeg());
+    const forms::DecodedPicture picture = thumbnail(jpeg());
     EXPECT_NE(picture.outcome, DecodeOutcome::Decoded);
     EXPECT_TRUE(picture.image.isNull());
 }
@@ -146,7 +148,7 @@ TEST_F(PictureGuardTest, AnAnswerLargerThanAskedIsRefused) {
 
 TEST_F(PictureGuardTest, HelperThatOpensAFileIsEnded) {
     forms::setPictureHelperTestMode("open-file");
-    const forms::LoadedPicture picture = thumbnail(jpeg());
+    const forms::DecodedPicture picture = thumbnail(jpeg());
     EXPECT_EQ(picture.outcome, DecodeOutcome::NotAPicture);
     EXPECT_EQ(helperPid(), 0);
 }
@@ -155,7 +157,7 @@ TEST_F(PictureGuardTest, HelperThatOpensAFileIsEnded) {
 // picture is decoded as usual.
 TEST_F(PictureGuardTest, HelperMemoryIsLimited) {
     forms::setPictureHelperTestMode("allocate");
-    const forms::LoadedPicture picture = thumbnail(jpeg());
+    const forms::DecodedPicture picture = thumbnail(jpeg());
     EXPECT_EQ(picture.image.size(), kThumbnail);
 }
 
@@ -261,7 +263,7 @@ TEST_F(PictureGuardTest, StoppedHelperIsReplacedAndThePictureDecoded) {
     const pid_t helper = helperPid();
     ::kill(helper, SIGSTOP);
     const auto start = Clock::now();
-    const forms::LoadedPicture again = thumbnail(picture, 250ms);
+    const forms::DecodedPicture again = thumbnail(picture, 250ms);
     EXPECT_EQ(again.outcome, DecodeOutcome::Decoded);
     EXPECT_LT(Clock::now() - start, 3s);
     EXPECT_FALSE(exists(helper));
@@ -283,6 +285,30 @@ TEST_F(PictureGuardTest, HelperThatNeverStartsIsGivenUpAfterThreeTries) {
     EXPECT_LT(Clock::now() - third, 100ms);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("failed to start 3 times"), std::string::npos) << said;
+}
+
+// Pictures asked ahead come back in the order asked; giving up the queue
+// kills the helpers still decoding, at once.
+TEST_F(PictureGuardTest, QueueAnswersInOrderAndGivesUpAtOnce) {
+    std::vector<std::string> files;
+    for (QColor colour : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)}) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        files.push_back(path(colour.name().toStdString().substr(1) + ".bmp"));
+        image.save(QString::fromStdString(files.back()));
+    }
+    const std::string looping = write("looping.wmf", loopingMetafile());
+    forms::PictureQueue queue;
+    for (const std::string& file : {files[0], files[1], looping, files[2]})
+        queue.ask(forms::openPictureFile(file), forms::pictureKindOf(file), kThumbnail, 5s);
+    EXPECT_EQ(queue.take().image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(queue.take().image.pixel(0, 0), qRgb(0, 255, 0));
+    std::this_thread::sleep_for(50ms);  // the looping metafile is being drawn
+    const auto start = Clock::now();
+    queue.abandon();
+    EXPECT_LT(Clock::now() - start, 500ms);
+    EXPECT_EQ(queue.take().outcome, DecodeOutcome::NotAPicture);  // nothing left
+    EXPECT_EQ(thumbnail(files[2]).image.pixel(0, 0), qRgb(0, 0, 255));
 }
 
 // --- Hostile pictures ----------------------------------------------------------
@@ -312,7 +338,7 @@ TEST_F(PictureGuardTest, HostilePicturesCostTheWindowNeitherTimeNorMemory) {
     const double before = peakMB();
     for (const auto& [name, bytes] : pictures) {
         const auto start = Clock::now();
-        const forms::LoadedPicture picture = thumbnail(write(name, bytes), 250ms);
+        const forms::DecodedPicture picture = thumbnail(write(name, bytes), 250ms);
         EXPECT_LT(Clock::now() - start, 1500ms) << name;
         EXPECT_TRUE(picture.image.isNull() || picture.image.size() == kThumbnail) << name;
     }

@@ -75,7 +75,7 @@ bool redLeftBlueRight(const QImage& image) {
            image.pixel(image.width() * 3 / 4, y) == qRgb(0, 0, 255);
 }
 
-forms::LoadedPicture thumbnail(const QByteArray& wmf, std::chrono::milliseconds limit = 5s) {
+forms::DecodedPicture thumbnail(const QByteArray& wmf, std::chrono::milliseconds limit = 5s) {
     return forms::decodePictureFile(fileOf(wmf, "thumbnail.wmf"), QSize(104, 78), limit);
 }
 QImage drawn(const QByteArray& wmf, QSize fit) {
@@ -100,7 +100,7 @@ TEST(PictureHelperTest, LoopingMetafileRunsOutOfItsCpuTimeAndItsHelperIsReaped) 
     ASSERT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
     const pid_t helper = helperPid();
     const auto start = Clock::now();
-    const forms::LoadedPicture looping = thumbnail(loopingMetafile(), 300ms);
+    const forms::DecodedPicture looping = thumbnail(loopingMetafile(), 300ms);
     EXPECT_TRUE(looping.image.isNull());
     EXPECT_EQ(looping.outcome, forms::DecodeOutcome::OutOfTime);
     EXPECT_GE(looping.cpu, 290ms);
