@@ -27,12 +27,10 @@ protected:
 };
 
 TEST_F(GalleryFallbackTest, StepsOntoARemovedPicturePaintItsThumbnail) {
-    // a.bmp: red, green, blue and white quarters; b.bmp: grey.
+    // a.bmp: red, green, blue and white quarters, row by row; b.bmp: grey.
+    const QRgb quarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
     QImage four(2, 2, QImage::Format_RGB32);
-    four.setPixel(0, 0, qRgb(255, 0, 0));
-    four.setPixel(1, 0, qRgb(0, 255, 0));
-    four.setPixel(0, 1, qRgb(0, 0, 255));
-    four.setPixel(1, 1, qRgb(255, 255, 255));
+    for (int i = 0; i < 4; ++i) four.setPixel(i % 2, i / 2, quarters[i]);
     QImage grey(40, 30, QImage::Format_RGB32);
     grey.fill(qRgb(128, 128, 128));
     const QString folder = QString::fromStdString(platform.gallery = programFolder.filePath("root").toStdString());
@@ -43,8 +41,6 @@ TEST_F(GalleryFallbackTest, StepsOntoARemovedPicturePaintItsThumbnail) {
     ASSERT_TRUE(QFile::remove(folder + "/S/a.bmp"));
     while (form->ToolNo != kPictureTool) form->KeyResponder(kF2, 0);
 
-    const forms::Color quarters[] = {forms::rgb(255, 0, 0), forms::rgb(0, 255, 0), forms::rgb(0, 0, 255),
-                                     forms::rgb(255, 255, 255)};
     // Right to the grey picture, Right round to the removed one; Left back
     // to the grey one, Left again onto the removed one.
     for (int key : {kRight, kLeft}) {
@@ -52,7 +48,10 @@ TEST_F(GalleryFallbackTest, StepsOntoARemovedPicturePaintItsThumbnail) {
         EXPECT_EQ(quarter(0, 0), forms::rgb(128, 128, 128)) << key;
         step(key);
         EXPECT_EQ(form->SelectedPicture, 0) << key;
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(quarter(i % 2, i / 2), quarters[i]) << key << " quarter " << i;
+        for (int i = 0; i < 4; ++i) {
+            const QRgb c = quarters[i];
+            EXPECT_EQ(quarter(i % 2, i / 2), forms::rgb(qRed(c), qGreen(c), qBlue(c))) << key << " quarter " << i;
+        }
     }
 }
 
