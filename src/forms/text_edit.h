@@ -1,9 +1,8 @@
 // The editor inside a rich text box: a QTextEdit that takes only pastes and
-// drops that carry text. Qt 6.4's own insertFromMimeData reads the first of
-// a source's formats without looking whether there is one, so a paste from
-// an empty clipboard (Ctrl+V, Shift+Insert, a middle click with no selection
-// owner under X) would end the program. The box shows plain text only, so a
-// source without text has nothing it could insert anyway.
+// drops that carry text. Qt 6.4's own insertFromMimeData crashes on a source
+// with no formats at all, which is what an empty clipboard gives under X
+// (Ctrl+V, Shift+Insert, or a middle click with no selection owner). The box
+// holds plain text, so a source without text is ignored as a whole.
 #pragma once
 
 #include <QTextEdit>

@@ -4,14 +4,12 @@
 # program runs on with its drawing and its record. Sourced by run_e2e.sh
 # (helpers defined there).
 #
-# Only the program could own the clipboard or the selection in this X
-# server (no window manager runs yet), so a newly started program finds
-# neither owned.
-start_program
-eventually 15 "splash has gone before the pastes" splash_gone
+# Runs right after the start-up checks: only the program could own the
+# clipboard or the selection in this X server (no window manager runs yet),
+# and nothing has given it text to copy or select so far.
 
-# Number of pixels that differ between the W x H rectangles at X, Y of the
-# screenshot BEFORE and the current one; status 0 when none does.
+# Status 0 when the W x H rectangle at X, Y of the current screenshot is
+# pixel for pixel as in the screenshot BEFORE.
 paste_unchanged() {
   local before=$1 w=$2 h=$3 x=$4 y=$5 n
   n=$(compare -metric AE "$before[${w}x${h}+${x}+${y}]" "$LAST_SHOT[${w}x${h}+${x}+${y}]" null: 2>&1) || true
