@@ -7,42 +7,48 @@
 #include <chrono>
 #include <string>
 
+#include "forms/picture_decoder.h"
 #include "forms/types.h"
 
 namespace forms {
 
-// A picture (a metafile) that was still being drawn when its time ran out.
+// A picture that was still being decoded when its time ran out.
 struct PictureTimedOut : RuntimeError {
     using RuntimeError::RuntimeError;
 };
 
-// How long drawing a metafile may take where the caller gives no limit.
+// The CPU time decoding a picture may take where the caller gives no limit.
 inline constexpr std::chrono::milliseconds kPictureTimeLimit{2000};
-
-// Decodes a picture from its file's bytes. `suffix` is the file's extension,
-// lower case, without the dot ("bmp", "jpg", "gif", "wmf", ...). With a valid
-// `fit` the picture is decoded at most that large in each direction (each on
-// its own: the gallery stretches every picture anyway); a picture that cannot
-// be read, or would take more than 256 MB decoded (over 64 megapixels, or
-// over 32 at 8 bytes a pixel), gives a null image. A metafile still drawing
-// after `limit` throws PictureTimedOut.
-QImage decodePicture(const QByteArray& bytes, const std::string& suffix, QSize fit,
-                     std::chrono::milliseconds limit = kPictureTimeLimit);
 
 // Whether LoadPicture takes the file as a metafile (its name ends in .wmf,
 // in any case).
 bool isMetafileName(const std::string& path);
 
-// Loads a BMP, JPEG, GIF, PNG, ICO or WMF file ("" gives the empty picture).
-// `path` holds the file name's bytes as the file system has them (any
-// encoding). Pictures are read from the file, header first; only a metafile
-// whose first bytes are a metafile header, in a file of at most 64 MB, is
-// read whole. Throws RuntimeError when the file cannot be read as a picture
-// or is too large to load.
+// A picture read from a file, how that ended, and the CPU time the helper
+// spent decoding it.
+struct LoadedPicture {
+    QImage image;  // null unless decoded
+    DecodeOutcome outcome = DecodeOutcome::NotAPicture;
+    std::chrono::microseconds cpu{0};
+};
+
+// Reads a BMP, JPEG, GIF, PNG, ICO or WMF file, decoded at most `atMost`
+// pixels large in each direction (each on its own: the gallery stretches
+// every picture anyway; a metafile is drawn at exactly that size), or at
+// its own size when `atMost` is not valid. `path` holds the file name's
+// bytes as the file system has them (any encoding). The file is opened
+// here without waiting (a FIFO or a device swapped in for a picture blocks
+// nothing) and anything but a regular file is refused; the helper program
+// decodes it from the open file (see picture_decoder.h) within `cpuLimit`
+// of its CPU time. Refused too: a picture whose header declares more than
+// 64 megapixels (32 at 16 bits a channel), a metafile file over 64 MB.
+LoadedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit);
+
+// The same as a picture ("" gives the empty picture). Throws
+// PictureTimedOut when the picture took all its CPU time, and RuntimeError
+// when the file cannot be read as a picture or no helper could decode it.
 QImage LoadPicture(const std::string& path);
-// The same, decoded at most `atMost` pixels large as decodePicture does; a
-// metafile may take `limit` to draw, and throws PictureTimedOut after it.
-QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds limit = kPictureTimeLimit);
+QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit = kPictureTimeLimit);
 
 // The pixels that an area of that many twips shows (at least 1 x 1): the
 // size a picture stretched over that area is decoded at.

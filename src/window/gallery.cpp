@@ -19,9 +19,10 @@ namespace {
 // One unit of a strip's scroll bar moves the strip this far.
 constexpr float kScrollUnitTwips = 120;
 
-// How long a chosen metafile may take to draw at the canvas's size: a sound
-// one takes milliseconds even there, and a click or key must not freeze the
-// window for longer than a moment. After it the thumbnail stands in.
+// How much CPU time a chosen picture may take to decode at the canvas's
+// size: a sound one takes milliseconds even there, and a click or key must
+// not freeze the window for longer than a moment. After it the thumbnail
+// stands in.
 constexpr std::chrono::milliseconds kCanvasPictureTimeLimit{2000};
 
 std::string galleryFile(const Form1& f, int index) { return f.GalleryFolder + "/" + f.FileList->List(index); }

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
-#include <exception>
 #include <string>
 
 #include "forms/picture_io.h"
@@ -13,44 +12,39 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using std::chrono::microseconds;
 using std::chrono::milliseconds;
 
-// How long one metafile may take to draw its thumbnail: a sound metafile
-// draws one in about a millisecond, so a quarter second is only ever spent
-// on a metafile that would never end.
+// How much CPU time one picture may take to decode its thumbnail: a sound
+// picture takes a few milliseconds, so a quarter second is only ever spent
+// on a picture that would never end or is far larger than any photograph.
 constexpr milliseconds kThumbnailTimeLimit{250};
-// How long all metafiles of the gallery together may take to draw their
-// thumbnails: start-up shows the window within a few seconds however many
-// such metafiles the folder holds (twelve of them at the limit above).
-constexpr milliseconds kStripMetafileBudget{3000};
+// How much CPU time all pictures of the gallery together may take to
+// decode their thumbnails: start-up shows the window within a few seconds
+// however many costly pictures the folder holds (twelve of them at the
+// limit above).
+constexpr milliseconds kStripBudget{3000};
 
 // The thumbnails of gallery files: each picture reduced to its thumbnail's
 // pixels (the whole picture is read again when it is painted over the
 // canvas, so start-up neither decodes nor keeps every full picture). A file
 // that cannot be read as a picture (corrupt, no picture at all, too large,
 // out of time) leaves its thumbnail blank, so the thumbnails keep the
-// indices of the file list and start-up goes on. Time spent drawing
-// metafiles counts against the strip's budget; once it is spent, the
-// remaining metafiles are left blank without being tried.
+// indices of the file list and start-up goes on. The CPU time the helper
+// spends decoding counts against the strip's budget; once it is spent, the
+// remaining pictures are left blank without being tried.
 class ThumbnailLoader {
 public:
     QImage operator()(const std::string& path, const layout::Rect& r) {
-        const bool metafile = forms::isMetafileName(path);
-        if (metafile && spent_ >= kStripMetafileBudget) return QImage();
-        const auto start = Clock::now();
-        QImage picture;
-        try {
-            picture = forms::LoadPicture(path, forms::pixelsOf(r.Width, r.Height),
-                                         std::min(kThumbnailTimeLimit, kStripMetafileBudget - spent_));
-        } catch (const std::exception&) {
-        }
-        if (metafile) spent_ += std::chrono::duration_cast<milliseconds>(Clock::now() - start);
-        return picture;
+        if (spent_ >= kStripBudget) return QImage();
+        const auto limit = std::chrono::duration_cast<milliseconds>(std::min<microseconds>(kThumbnailTimeLimit, kStripBudget - spent_));
+        const forms::LoadedPicture loaded = forms::decodePictureFile(path, forms::pixelsOf(r.Width, r.Height), std::max(limit, milliseconds(1)));
+        spent_ += loaded.cpu;
+        return loaded.image;
     }
 
 private:
-    milliseconds spent_{0};
+    microseconds spent_{0};
 };
 
 void place(forms::Control& c, const layout::Rect& r) { c.Move(r.Left, r.Top, r.Width, r.Height); }

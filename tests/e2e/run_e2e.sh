@@ -255,7 +255,7 @@ for check in "$(dirname "${BASH_SOURCE[0]}")"/checks/*.sh; do
   source "$check"
 done
 
-# No metafile helper outlives its program: neither the first program's
+# No picture helper outlives its program: neither the first program's
 # (75_gallery_pictures.sh noted it; a later check restarted the program)
 # nor the running one's once it ends.
 process_runs() {
@@ -270,9 +270,9 @@ for helper in $helpers; do
     process_runs "$helper" || break
     sleep 0.05
   done
-  process_runs "$helper" && fail "the metafile helper $helper outlived its program"
+  process_runs "$helper" && fail "the picture helper $helper outlived its program"
 done
-echo "ok: no metafile helper outlives its program"
+echo "ok: no picture helper outlives its program"
 
 STATUS=0
 echo "e2e: all checks passed"

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "forms/metafile_header.h"
+#include "picture_helper/metafile_header.h"
 #include "forms/types.h"
 #include "support/flat_png.h"
 #include "support/looping_metafile.h"
@@ -29,6 +29,13 @@ protected:
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     void write(const std::string& file, const QByteArray& bytes) {
         std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
+    }
+    // `bytes` as a file named with `suffix`, decoded at most `fit` large
+    // (null when refused).
+    QImage decoded(const QByteArray& bytes, const std::string& suffix, QSize fit) {
+        const std::string file = path("decoded.") + suffix;
+        write(file, bytes);
+        return decodePictureFile(file, fit, kPictureTimeLimit).image;
     }
     QTemporaryDir dir;
 };
@@ -94,27 +101,30 @@ TEST_F(PictureIoTest, MetafilesAreDrawnAtTheirOwnSizeOrRefused) {
     const QImage own = LoadPicture(path("m.WMF"));
     EXPECT_EQ(own.size(), QSize(96, 96));  // 1000 units at 1000 an inch
     EXPECT_TRUE(redLeftBlueRight(own));
-    EXPECT_TRUE(decodePicture(wmf, "wmf", QSize(9000, 9000)).isNull());  // beyond 64 megapixels
+    // Beyond 64 megapixels the size asked is reduced to them, keeping its shape.
+    const QImage reduced = decoded(wmf, "wmf", QSize(9000, 9000));
+    EXPECT_LE(qint64(reduced.width()) * reduced.height(), 64LL << 20);
+    EXPECT_EQ(reduced.width(), reduced.height());
 
     // Anything else named .wmf is refused; a cut-off metafile at worst
     // draws less.
     write(path("bitmap.wmf"), encoded(QImage(8, 8, QImage::Format_RGB32), "bmp"));
     EXPECT_THROW(LoadPicture(path("bitmap.wmf")), RuntimeError);
     for (qsizetype cut : {qsizetype(22), qsizetype(40), qsizetype(60), wmf.size() - 6})
-        decodePicture(wmf.left(cut), "wmf", QSize(10, 10));
+        decoded(wmf.left(cut), "wmf", QSize(10, 10));
 }
 
 TEST_F(PictureIoTest, OnlyMetafileHeadersReachTheMetafileLibrary) {
     const QByteArray wmf = testMetafile();
-    EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf)));
-    EXPECT_TRUE(hasMetafileHeader(bytesOf(wmf.mid(22))));  // no placeable header
+    EXPECT_TRUE(picture_helper::hasMetafileHeader(bytesOf(wmf)));
+    EXPECT_TRUE(picture_helper::hasMetafileHeader(bytesOf(wmf.mid(22))));  // no placeable header
     // A wrong checksum, a wrong header length, a cut-off header.
     for (int at : {20, 24}) {
         QByteArray b = wmf;
         b[at] = char(b[at] ^ 1);
-        EXPECT_FALSE(hasMetafileHeader(bytesOf(b))) << at;
+        EXPECT_FALSE(picture_helper::hasMetafileHeader(bytesOf(b))) << at;
     }
-    EXPECT_FALSE(hasMetafileHeader(bytesOf(wmf.left(30))));
+    EXPECT_FALSE(picture_helper::hasMetafileHeader(bytesOf(wmf.left(30))));
 }
 
 // Qt refuses images over 128 MB unless told otherwise; the program accepts
@@ -126,7 +136,7 @@ TEST_F(PictureIoTest, LargePicturesDecodeAtTheirOwnSize) {
     QPainter(&large).fillRect(0, 0, 4000, 6000, Qt::red);
     const QByteArray png = encoded(large, "png");
     large = QImage();
-    const QImage own = decodePicture(png, "png", QSize());
+    const QImage own = decoded(png, "png", QSize());
     EXPECT_EQ(own.size(), QSize(8000, 6000));
     EXPECT_TRUE(redLeftBlueRight(own));
 }
@@ -182,8 +192,8 @@ TEST_F(PictureIoTest, BuiltinPicturesKeepTransparencyOnlyWhereTheyHaveIt) {
 // it is read; it is still decoded no larger than asked.
 TEST_F(PictureIoTest, PictureThatHidesItsSizeIsStillReducedToTheFit) {
     const QByteArray bmp = bmpHeaders(300, -200) + QByteArray(300 * 3 * 200, '\x7f');
-    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(104, 78)).size(), QSize(104, 78));
-    EXPECT_EQ(decodePicture(bmp, "bmp", QSize(1024, 50)).size(), QSize(300, 50));
+    EXPECT_EQ(decoded(bmp, "bmp", QSize(104, 78)).size(), QSize(104, 78));
+    EXPECT_EQ(decoded(bmp, "bmp", QSize(1024, 50)).size(), QSize(300, 50));
 }
 
 }  // namespace

@@ -183,9 +183,9 @@ TEST_F(GalleryTest, EveryListedPictureIsShownWhole) {
     }
 }
 
-// Metafiles that never finish drawing: each thumbnail has a short limit and
-// the strip's metafiles share a budget, after which the remaining metafiles
-// stay blank untried (pictures of other kinds are still read). A blank
+// Metafiles that never finish drawing: each thumbnail has a short limit of
+// the helper's CPU time and the strip's pictures share a budget of it, after
+// which the remaining pictures, of every kind, stay blank untried. A blank
 // thumbnail is never decoded again: stepping onto it, choosing it and
 // Delete return at once.
 TEST_F(GalleryTest, LoopingMetafilesKeepToTheirLimitsAndAreNotReadAgain) {
@@ -193,13 +193,13 @@ TEST_F(GalleryTest, LoopingMetafilesKeepToTheirLimitsAndAreNotReadAgain) {
     bytes("S/b.wmf", testMetafile());  // after 8 limits: still drawn
     for (int i = 0; i < 12; ++i) bytes("S/c" + std::to_string(10 + i) + ".wmf", loopingMetafile());
     bytes("S/d.wmf", testMetafile());  // the budget is spent: not tried
-    file("S/e.bmp", solid(Qt::red));
+    file("S/e.bmp", solid(Qt::red));  // nor this
     Form1* started = nullptr;
     EXPECT_LT(seconds([&] { started = &start(); }), 10);
     Form1& f = *started;
     ASSERT_EQ(f.Image3.Count(), 23);
     for (int i = 0; i < 23; ++i)
-        EXPECT_EQ(f.Image3(i).Picture().isNull(), i != 8 && i != 22) << i;
+        EXPECT_EQ(f.Image3(i).Picture().isNull(), i != 8) << i;
 
     while (f.ToolNo != 7) f.KeyResponder(113, 0);
     const double steps = seconds([&] {

@@ -16,18 +16,18 @@ gp_halves() {
     pixel_is 915 15 "$4" "$5" "$6" 16 && pixel_is 700 500 "$4" "$5" "$6" 16
 }
 
-# The gallery's metafile was drawn at start-up by the helper program, which
+# The gallery's pictures were decoded at start-up by the helper program, which
 # runs as a child of the program (and goes when the program goes: see
 # 90_window_frame.sh's restart and the end of run_e2e.sh).
 gp_helper_pid() {
   local pid
   for pid in $(pgrep -P "$PROGRAM_PID" 2>/dev/null); do
-    [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == "$(dirname "$PROGRAM")/lumadraw-metafile" ]] && echo "$pid"
+    [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == "$(dirname "$PROGRAM")/lumadraw-picture" ]] && echo "$pid"
   done
 }
 GP_HELPER=$(gp_helper_pid)
-[[ -n "$GP_HELPER" ]] || fail "no metafile helper runs as a child of the program"
-echo "ok: the metafile helper $GP_HELPER is a child of the program"
+[[ -n "$GP_HELPER" ]] || fail "no picture helper runs as a child of the program"
+echo "ok: the picture helper $GP_HELPER is a child of the program"
 
 # The "Picture Tool" shows the gallery.
 click 700 300

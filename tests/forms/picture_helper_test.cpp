@@ -1,7 +1,7 @@
-// Metafiles drawn by the helper program: time limits, a helper that dies or
-// whose window program dies, no fork of the window program, the frame of a
-// placeable metafile, the header check.
-#include "forms/metafile.h"
+// Pictures decoded by the helper program: time limits counted in its CPU
+// time, a helper that dies or whose window program dies, no fork of the
+// window program, the frame of a placeable metafile, the header check.
+#include "forms/picture_decoder.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -14,13 +14,16 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 
-#include "forms/metafile_header.h"
+#include "forms/picture_io.h"
+#include "picture_helper/metafile_header.h"
 #include "support/looping_metafile.h"
 #include "support/test_metafile.h"
 
@@ -39,8 +42,15 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
-constexpr const char* kChildRole = "LUMADRAW_TEST_METAFILE_CHILD";
+constexpr const char* kChildRole = "LUMADRAW_TEST_PICTURE_CHILD";
+
+// `bytes` as a file of that name in a folder of its own for the test run.
+std::string fileOf(const QByteArray& bytes, const std::string& name) {
+    static QTemporaryDir dir;
+    const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.constData(), bytes.size());
+    return path;
+}
 
 // A placeable metafile (1000 x 750 units) whose one rectangle, red inside a
 // green outline 100 units wide, lies exactly on its frame.
@@ -65,54 +75,51 @@ bool redLeftBlueRight(const QImage& image) {
            image.pixel(image.width() * 3 / 4, y) == qRgb(0, 0, 255);
 }
 
-forms::DrawnMetafile thumbnail(const QByteArray& bytes, std::chrono::milliseconds limit = 5s) {
-    return forms::renderMetafile(bytes, QSize(104, 78), kMaxPixels, limit);
+forms::LoadedPicture thumbnail(const QByteArray& wmf, std::chrono::milliseconds limit = 5s) {
+    return forms::decodePictureFile(fileOf(wmf, "thumbnail.wmf"), QSize(104, 78), limit);
+}
+QImage drawn(const QByteArray& wmf, QSize fit) {
+    return forms::decodePictureFile(fileOf(wmf, "drawn.wmf"), fit, 5s).image;
 }
 
-bool processGone(pid_t pid) {
+// Whether the process no longer runs (a zombie runs no more) or, with
+// `reaped`, no longer exists at all.
+bool processGone(pid_t pid, bool reaped = false) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly)) return true;
     const QByteArray line = stat.readAll();
     const qsizetype close = line.lastIndexOf(')');
-    return close < 0 || line.mid(close + 2, 1) == "Z";  // a zombie no longer runs
+    return !reaped && (close < 0 || line.mid(close + 2, 1) == "Z");
 }
 
-TEST(MetafileHelperTest, LoopingMetafileTimesOutAndAKilledHelperIsReplaced) {
+pid_t helperPid() { return pid_t(forms::pictureHelperProcessId()); }
+
+// The picture that never ends is given up after its CPU time, and the
+// helper that decoded it is killed and reaped, not left a zombie.
+TEST(PictureHelperTest, LoopingMetafileRunsOutOfItsCpuTimeAndItsHelperIsReaped) {
     ASSERT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
-
+    const pid_t helper = helperPid();
     const auto start = Clock::now();
-    const forms::DrawnMetafile looping = thumbnail(loopingMetafile(), 300ms);
+    const forms::LoadedPicture looping = thumbnail(loopingMetafile(), 300ms);
     EXPECT_TRUE(looping.image.isNull());
-    EXPECT_TRUE(looping.timedOut);
+    EXPECT_EQ(looping.outcome, forms::DecodeOutcome::OutOfTime);
+    EXPECT_GE(looping.cpu, 290ms);
     EXPECT_LT(Clock::now() - start, 2s);
+    EXPECT_TRUE(processGone(helper, true));
     EXPECT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
-
-    // Killed while it draws: a null picture at once, not a time-out.
-    const pid_t helper = pid_t(forms::metafileHelperProcessId());
-    ASSERT_GT(helper, 0);
-    std::thread killer([helper] {
-        std::this_thread::sleep_for(200ms);
-        ::kill(helper, SIGKILL);
-    });
-    const forms::DrawnMetafile killed = thumbnail(loopingMetafile(), 20s);
-    killer.join();
-    EXPECT_TRUE(killed.image.isNull());
-    EXPECT_FALSE(killed.timedOut);
-    EXPECT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
-    EXPECT_NE(forms::metafileHelperProcessId(), helper);
 }
 
 // Run as a child by the test below: starts a helper, tells its id on file
 // 3, then draws the looping metafile until it is killed.
-TEST(MetafileHelperChild, DrawsTheLoopingMetafile) {
+TEST(PictureHelperChild, DrawsTheLoopingMetafile) {
     if (!std::getenv(kChildRole)) GTEST_SKIP() << "only run as the child of WindowProgramKilledLeavesNoHelper";
     thumbnail(testMetafile());
-    const std::string pid = std::to_string(forms::metafileHelperProcessId()) + "\n";
+    const std::string pid = std::to_string(helperPid()) + "\n";
     ASSERT_EQ(::write(3, pid.data(), pid.size()), ssize_t(pid.size()));
     thumbnail(loopingMetafile(), 60s);
 }
 
-TEST(MetafileHelperTest, WindowProgramKilledLeavesNoHelper) {
+TEST(PictureHelperTest, WindowProgramKilledLeavesNoHelper) {
     int out[2];
     ASSERT_EQ(::pipe2(out, O_CLOEXEC), 0);
     posix_spawn_file_actions_t files;
@@ -120,7 +127,7 @@ TEST(MetafileHelperTest, WindowProgramKilledLeavesNoHelper) {
     posix_spawn_file_actions_adddup2(&files, out[1], 3);
     std::string self(4096, '\0');
     self.resize(std::size_t(std::max<ssize_t>(0, ::readlink("/proc/self/exe", self.data(), self.size()))));
-    std::string filter = "--gtest_filter=MetafileHelperChild.*";
+    std::string filter = "--gtest_filter=PictureHelperChild.*";
     char* argv[] = {self.data(), filter.data(), nullptr};
     ::setenv(kChildRole, "1", 1);
     pid_t child = 0;
@@ -147,11 +154,11 @@ TEST(MetafileHelperTest, WindowProgramKilledLeavesNoHelper) {
     EXPECT_TRUE(processGone(helper));
 }
 
-TEST(MetafileHelperTest, WindowProgramNeverForks) {
+TEST(PictureHelperTest, WindowProgramNeverForks) {
     thumbnail(loopingMetafile(), 100ms);  // ends the running helper: the next one starts anew
     const int before = forkCalls;
     EXPECT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
-    EXPECT_TRUE(redLeftBlueRight(forms::renderMetafile(testMetafile(), QSize(), kMaxPixels, 5s).image));
+    EXPECT_TRUE(redLeftBlueRight(drawn(testMetafile(), QSize())));
     EXPECT_EQ(forkCalls, before);
 }
 
@@ -159,8 +166,8 @@ TEST(MetafileHelperTest, WindowProgramNeverForks) {
 // outline's outer half lies outside it, so the corners are the outline's
 // colour and the red inside begins half an outline in (about 42 pixels of
 // 832), not a whole outline plus a margin.
-TEST(MetafileHelperTest, PlaceableMetafileFillsThePictureWithItsFrame) {
-    const QImage image = forms::renderMetafile(outlinedRectangle(), QSize(832, 768), kMaxPixels, 5s).image;
+TEST(PictureHelperTest, PlaceableMetafileFillsThePictureWithItsFrame) {
+    const QImage image = drawn(outlinedRectangle(), QSize(832, 768));
     ASSERT_FALSE(image.isNull());
     for (QPoint corner : {QPoint(0, 0), QPoint(831, 0), QPoint(0, 767), QPoint(831, 767)})
         EXPECT_EQ(image.pixel(corner), qRgb(0, 255, 0)) << corner.x() << "," << corner.y();
@@ -171,13 +178,13 @@ TEST(MetafileHelperTest, PlaceableMetafileFillsThePictureWithItsFrame) {
 
 // The library allocates the header's "largest record" before it reads any
 // record: a 150-byte file that claims gigabytes never reaches it.
-TEST(MetafileHelperTest, HeaderClaimingARecordLargerThanTheFileIsRefused) {
+TEST(PictureHelperTest, HeaderClaimingARecordLargerThanTheFileIsRefused) {
     QByteArray wmf = testMetafile();
     const int largest = 22 + 12;  // after the placeable header
     wmf[largest + 3] = char(0x40);
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(wmf.constData()),
                                               std::size_t(wmf.size()));
-    EXPECT_FALSE(forms::hasMetafileHeader(bytes));
+    EXPECT_FALSE(picture_helper::hasMetafileHeader(bytes));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace forms {
+namespace picture_helper {
 
 // Whether `bytes` begin like a metafile: the header of a metafile in memory
 // or on disk (type 1 or 2, nine words long, version 1 or 3, its largest
@@ -18,4 +18,4 @@ bool hasMetafileHeader(std::span<const std::uint8_t> bytes);
 // (40 bytes are enough for both headers).
 bool hasMetafileHeader(std::span<const std::uint8_t> head, std::uint64_t fileBytes);
 
-}  // namespace forms
+}  // namespace picture_helper

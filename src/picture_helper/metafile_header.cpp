@@ -1,6 +1,6 @@
-#include "forms/metafile_header.h"
+#include "picture_helper/metafile_header.h"
 
-namespace forms {
+namespace picture_helper {
 
 namespace {
 
@@ -46,4 +46,4 @@ bool hasMetafileHeader(std::span<const std::uint8_t> head, std::uint64_t fileByt
 
 bool hasMetafileHeader(std::span<const std::uint8_t> bytes) { return hasMetafileHeader(bytes, bytes.size()); }
 
-}  // namespace forms
+}  // namespace picture_helper

@@ -1,6 +1,6 @@
 // Drawing one metafile into pixels with libwmf's raster device. No Qt.
-// The metafile helper program draws with it, and the benchmark draws with
-// it in-process as its baseline.
+// The picture helper draws metafiles with it, and the benchmark draws
+// with it in-process as its baseline.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace metafile_helper {
+namespace picture_helper {
 
 struct Pixels {
     std::uint32_t width = 0, height = 0;
@@ -23,4 +23,4 @@ struct Pixels {
 std::optional<Pixels> drawMetafile(std::span<const std::uint8_t> metafile, std::uint32_t width,
                                    std::uint32_t height, std::uint64_t maxPixels);
 
-}  // namespace metafile_helper
+}  // namespace picture_helper

@@ -1,9 +1,9 @@
-#include "metafile_helper/wmf_frame.h"
+#include "picture_helper/wmf_frame.h"
 
 #include <algorithm>
 #include <array>
 
-namespace metafile_helper {
+namespace picture_helper {
 
 namespace {
 
@@ -99,4 +99,4 @@ Box frameFromProbes(const FrameProbe& probe, Box s) {
             s.top + h * (probe.spansY + 1) / ny};
 }
 
-}  // namespace metafile_helper
+}  // namespace picture_helper

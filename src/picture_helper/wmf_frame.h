@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-namespace metafile_helper {
+namespace picture_helper {
 
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
@@ -34,4 +34,4 @@ std::optional<FrameProbe> withFrameProbes(std::span<const std::uint8_t> metafile
 // The frame inside the box that scanning the probed metafile gave.
 Box frameFromProbes(const FrameProbe& probe, Box scanned);
 
-}  // namespace metafile_helper
+}  // namespace picture_helper

@@ -1,4 +1,4 @@
-#include "metafile_helper/wmf_draw.h"
+#include "picture_helper/wmf_draw.h"
 
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "forms/metafile_header.h"
-#include "metafile_helper/wmf_frame.h"
+#include "picture_helper/metafile_header.h"
+#include "picture_helper/wmf_frame.h"
 
-namespace metafile_helper {
+namespace picture_helper {
 
 namespace {
 
@@ -39,7 +39,7 @@ Box boxOf(wmfD_Rect r) { return {r.TL.x, r.TL.y, r.BR.x, r.BR.y}; }
 
 std::optional<Pixels> drawMetafile(std::span<const std::uint8_t> metafile, std::uint32_t width, std::uint32_t height,
                                    std::uint64_t maxPixels) {
-    if (!forms::hasMetafileHeader(metafile)) return {};
+    if (!picture_helper::hasMetafileHeader(metafile)) return {};
     // With a placeable header the frame's two pixels come along; libwmf
     // takes a writable buffer in any case.
     std::optional<FrameProbe> probe = withFrameProbes(metafile);
@@ -88,4 +88,4 @@ std::optional<Pixels> drawMetafile(std::span<const std::uint8_t> metafile, std::
     return out;
 }
 
-}  // namespace metafile_helper
+}  // namespace picture_helper
