@@ -6,7 +6,12 @@ namespace bench {
 
 namespace {
 
-std::string n(int v) { return "(" + std::to_string(v) + ")"; }
+std::string n(int v) {
+    std::string text = "(";
+    text += std::to_string(v);
+    text += ')';
+    return text;
+}
 
 }  // namespace
 

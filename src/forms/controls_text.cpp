@@ -2,11 +2,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTextCursor>
-#include <QTextEdit>
 
 #include "forms/controls.h"
 #include "forms/guard.h"
 #include "forms/qt_convert.h"
+#include "forms/text_edit.h"
 
 namespace forms {
 
@@ -150,7 +150,7 @@ void RichTextBox::showParagraphs() {
 }
 
 QWidget* RichTextBox::createWidget(QWidget* parent) {
-    auto* edit = new QTextEdit(parent);
+    auto* edit = new TextEdit(parent);
     edit->setAcceptRichText(false);
     // Wide tab stops, so that a help text's key column lines up.
     edit->setTabStopDistance(260);

@@ -85,15 +85,18 @@ void SavePicture(const QImage& image, const std::string& path) {
     if (image.isNull()) throw RuntimeError("Invalid picture");
     // Written beside the target and renamed over it only when complete: a
     // failed save (no such folder, full disk) leaves no half file and any
-    // earlier file of that name untouched.
+    // earlier file of that name untouched. The system's reason is taken
+    // where the failure shows: closing the file (within commit) would
+    // forget a write's error, and cancelling puts its own text in place.
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) throw RuntimeError("Path/File access error: " + path);
+    if (!file.open(QIODevice::WriteOnly)) throw RuntimeError(file.errorString().toStdString());
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB888))) {
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)) || !file.flush()) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
         file.cancelWriting();
-        throw RuntimeError("Device I/O error: " + path);
+        throw RuntimeError(reason.toStdString());
     }
-    if (!file.commit()) throw RuntimeError("Device I/O error: " + path);
+    if (!file.commit()) throw RuntimeError(file.errorString().toStdString());
 }
 
 QImage builtinPicture(int number) {

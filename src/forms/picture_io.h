@@ -56,7 +56,8 @@ QImage LoadPicture(const std::string& path, QSize atMost, std::chrono::milliseco
 QSize pixelsOf(float widthTwips, float heightTwips);
 
 // Saves as a 24-bit BMP. Throws RuntimeError when the file cannot be
-// written.
+// written, its message the system's reason as QSaveFile gives it ("Permission
+// denied", "No space left on device").
 void SavePicture(const QImage& image, const std::string& path);
 
 // One of the window's built-in pictures by number (1..37).

@@ -118,14 +118,25 @@ std::string toText(const Command& c) {
         out += c.text;
         out += ',';
         out += std::to_string(c.color);
-        for (size_t i = 0; i < 2 && i < c.args.size(); ++i) out += " (" + forms::recordedNumber(c.args[i]) + ")";
-        if (c.args.size() > 2) out += " " + forms::recordedNumber(c.args[2]);
+        for (size_t i = 0; i < 2 && i < c.args.size(); ++i) {
+            out += " (";
+            out += forms::recordedNumber(c.args[i]);
+            out += ')';
+        }
+        if (c.args.size() > 2) {
+            out += ' ';
+            out += forms::recordedNumber(c.args[2]);
+        }
         out += '"';
         return out;
     }
     if (!w.color && c.args.empty()) return out;
     out += ' ';
-    for (double v : c.args) out += "(" + forms::recordedNumber(v) + ") ";
+    for (double v : c.args) {
+        out += '(';
+        out += forms::recordedNumber(v);
+        out += ") ";
+    }
     if (w.color) out += std::to_string(c.color);
     return out;
 }

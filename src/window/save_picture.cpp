@@ -18,8 +18,10 @@ bool Form1::SAVE_PICTURE() {
         // The canvas's persistent image: the drawing without the tool outline.
         forms::SavePicture(Picture4->Image(), file);
         return true;
-    } catch (const std::exception&) {
-        forms::platform().msgBox("The picture could not be saved to " + file, forms::vbOKOnly, "Save Picture");
+    } catch (const std::exception& e) {
+        // The file's name and the system's reason.
+        forms::platform().msgBox("The picture could not be saved to " + file + ": " + e.what(), forms::vbOKOnly,
+                                 "Save Picture");
         return false;
     }
 }

@@ -3,6 +3,8 @@
 # with xdotool and checks the pixels it puts on the screen.
 #
 # Usage: run_e2e.sh PATH/TO/lumadraw
+#   LUMADRAW_E2E_DISPLAY=N   run the X server on display :N (default: the
+#                            first free one from :90)
 # Exit codes: 0 all checks passed, 1 a check failed, 77 a needed tool is missing.
 #
 # Checks are plain bash at the end of this file. Helpers:
@@ -98,9 +100,17 @@ fail() {
 }
 
 # --- X server -----------------------------------------------------------------
+# Its own Xvfb, never the caller's $DISPLAY: on the first free display from
+# :90 to :199 (one whose socket or lock file exists is taken), or on display
+# LUMADRAW_E2E_DISPLAY alone when that is set to a number.
 start_xvfb() {
-  local n
-  for ((n = 90; n < 200; n++)); do
+  local n first=90 last=199
+  if [[ -n "${LUMADRAW_E2E_DISPLAY:-}" ]]; then
+    [[ "$LUMADRAW_E2E_DISPLAY" =~ ^[0-9]+$ ]] ||
+      fail "LUMADRAW_E2E_DISPLAY is '$LUMADRAW_E2E_DISPLAY', not a display number"
+    first=$LUMADRAW_E2E_DISPLAY last=$LUMADRAW_E2E_DISPLAY
+  fi
+  for ((n = first; n <= last; n++)); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
     Xvfb ":$n" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
       >"$WORK/xvfb.log" 2>&1 &
@@ -118,7 +128,7 @@ start_xvfb() {
     wait "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=""
   done
-  fail "could not start Xvfb (see $WORK/xvfb.log)"
+  fail "could not start Xvfb on a free display from :$first to :$last (see $WORK/xvfb.log)"
 }
 
 # --- Screenshots and pixels -----------------------------------------------------

@@ -89,7 +89,10 @@ TEST_F(ControlTest, MouseEventsGiveTwipsMasksAndClicks) {
     auto record = [&](std::string what) {
         return [&log, what](int button, int shift, float x, float y) {
             std::string entry = what;
-            for (int v : {button, shift, int(x), int(y)}) entry += " " + std::to_string(v);
+            for (int v : {button, shift, int(x), int(y)}) {
+                entry += ' ';
+                entry += std::to_string(v);
+            }
             log.push_back(entry);
         };
     };

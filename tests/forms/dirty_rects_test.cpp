@@ -34,7 +34,7 @@ TEST(DirtyRects, AnOutlineRingBecomesOneRectangleAndFarPiecesStayApart) {
     const std::vector<PixelRect> merged = forms::mergeDirtyRects(rects, 32 * 32);
     ASSERT_EQ(merged.size(), 2u);
     for (const PixelRect& r : rects)
-        if (r.right > r.left) EXPECT_TRUE(covers(merged, r)) << r.left << "," << r.top;
+        if (r.right > r.left) { EXPECT_TRUE(covers(merged, r)) << r.left << "," << r.top; }
     long area = 0;
     for (const PixelRect& m : merged) area += static_cast<long>(m.right - m.left) * (m.bottom - m.top);
     EXPECT_LE(area, 80L * 50 + 100);  // the ring's bounding box and the far piece

@@ -101,6 +101,27 @@ TEST_F(RepaintTest, WindowlessControlsRepaintOnlyWhereTheyWereAndAre) {
     expectShownAsPainted();
 }
 
+// An outline changed and destroyed before its box settles the changed ones
+// is dropped from them: the settling that follows repaints its sibling and
+// never reaches the destroyed outline.
+TEST_F(RepaintTest, AnOutlineDestroyedWhileItsChangeIsPendingIsDropped) {
+    Line kept("Line1");
+    kept.attach(&box);
+    kept.setX2(100 * 15);
+    recorder->start();
+    auto gone = std::make_unique<Line>("Line9");
+    gone->attach(&box);
+    gone->setY1(150 * 15);
+    gone->setX2(280 * 15);
+    gone->setY2(150 * 15);
+    const QRect was = kept.area();
+    kept.setY1(20 * 15);
+    kept.setY2(20 * 15);
+    gone.reset();
+    PaintRecorder::flush();
+    EXPECT_TRUE(paintedWithin(recorder->region(), QRegion(was) + kept.area(), QRegion(was) + kept.area()));
+}
+
 TEST_F(RepaintTest, RefreshRepaintsNowWhatWasDrawnSinceTheLastPaint) {
     recorder->start();
     box.setScaleMode(kScalePixels);

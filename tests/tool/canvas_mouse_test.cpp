@@ -66,7 +66,8 @@ TEST_F(CanvasMouseTest, PencilRecordsTheWorkingPointsOfADragAndAColStepsThePen) 
     f().Check1(4).setValue(1);  // "ACol": cells 24, 25, 26, then round to 0
     for (int i = 0; i < 4; ++i) {
         f().Picture4_MouseMove(1, 0, 3151.0f + 150 * i, 3103);
-        EXPECT_TRUE(line(6 + i).ends_with(" " + std::to_string(palette::colorOf((24 + i) % palette::kSize)))) << i;
+        const std::string color = std::to_string(palette::colorOf((24 + i) % palette::kSize));
+        EXPECT_TRUE(line(6 + i).ends_with(' ' + color)) << i;
     }
 }
 

@@ -54,10 +54,10 @@ TEST_F(OptionsTest, BoxesShowTheirPanelsAndGiveTheFocusBack) {
         SCOPED_TRACE(index);
         focusAway();
         box(index).setValue(1);
-        if (panel) EXPECT_TRUE(panel->Visible());
+        if (panel) { EXPECT_TRUE(panel->Visible()); }
         EXPECT_TRUE((index == 3 ? static_cast<forms::Control*>(f().Text2) : f().Picture4)->HasFocus());  // "Com" keeps it in its strip
         box(index).setValue(0);
-        if (panel) EXPECT_FALSE(panel->Visible());
+        if (panel) { EXPECT_FALSE(panel->Visible()); }
         EXPECT_TRUE(f().Picture4->HasFocus());
     }
     box(1).setValue(1);  // "SM" with nothing recorded opens the editor holding no command

@@ -26,9 +26,10 @@ TEST_F(FormTest, BuildRunsNothingResolvesDesktopColoursLoadsPicturesAndStacks) {
     for (forms::Control* c : form->allControls()) {
         SCOPED_TRACE(c->Name() + "(" + std::to_string(c->Index()) + ")");
         EXPECT_TRUE(isRgb(c->BackColor()) && isRgb(c->ForeColor()));
-        if (auto* line = dynamic_cast<forms::Line*>(c)) EXPECT_TRUE(isRgb(line->BorderColor()));
-        if (auto* shape = dynamic_cast<forms::Shape*>(c))
+        if (auto* line = dynamic_cast<forms::Line*>(c)) { EXPECT_TRUE(isRgb(line->BorderColor())); }
+        if (auto* shape = dynamic_cast<forms::Shape*>(c)) {
             EXPECT_TRUE(isRgb(shape->BorderColor()) && isRgb(shape->FillColor()));
+        }
     }
 
     EXPECT_EQ(form->Picture20->Picture().size(), QSize(600, 564));  // an AutoSize box takes its picture's size
@@ -49,7 +50,7 @@ TEST_F(FormTest, BuildRunsNothingResolvesDesktopColoursLoadsPicturesAndStacks) {
     for (forms::Control* c : form->allControls()) {
         const bool drawn = c->Kind() == forms::ControlKind::Image || c->Kind() == forms::ControlKind::Label;
         if (c == form->Picture3 || drawn || !c->widget() || c->widget()->parentWidget() != canvas) continue;
-        if (above) EXPECT_LT(onCanvas(c), onCanvas(above)) << c->Name() << " under " << above->Name();
+        if (above) { EXPECT_LT(onCanvas(c), onCanvas(above)) << c->Name() << " under " << above->Name(); }
         above = c;
     }
     EXPECT_NE(above, nullptr);

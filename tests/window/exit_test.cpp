@@ -50,13 +50,15 @@ TEST_F(ExitTest, QuestionAnswersTheBitmapWrittenAndAFailedSave) {
     EXPECT_EQ(saved.pixel(416, 384), qRgb(0, 0, 0));  // the tool's yellow cross is not in the file
     EXPECT_EQ(platform.count("msgBox"), 3);  // the three questions; no failure reported
 
-    // A save that fails is reported and keeps the window open.
+    // A save that fails is reported, with the file and the system's reason,
+    // and keeps the window open.
     const std::string target = at("no-such-folder/drawing");
     platform.msgBoxAnswers = {forms::vbYes};
     platform.fileAnswers = {target};
     EXPECT_NE(unload(), 0);
     ASSERT_EQ(platform.count("msgBox"), 5);
-    EXPECT_NE(platform.calls.back().text.find(target + ".BMP"), std::string::npos);
+    EXPECT_EQ(platform.calls.back().text,
+              "The picture could not be saved to " + target + ".BMP: No such file or directory");
 
     platform.msgBoxAnswers = {forms::vbYes};  // closing the window asks the same: it stays open
     platform.fileAnswers = {target};

@@ -162,7 +162,7 @@ std::vector<std::string> raisedToOneLine(const layout::StripsAndSettings& held,
         SCOPED_TRACE(name);
         EXPECT_TRUE(showsALine(name));
         EXPECT_EQ(r.Left, q.Left);
-        if (name.rfind("Command6(", 0) != 0 || q.Top + 255 <= held.Frame7.Height) EXPECT_EQ(r.Top, q.Top);
+        if (name.rfind("Command6(", 0) != 0 || q.Top + 255 <= held.Frame7.Height) { EXPECT_EQ(r.Top, q.Top); }
         EXPECT_EQ(r.Width, q.Width);
         EXPECT_LT(q.Height, 255);
         EXPECT_EQ(r.Height, 255);
@@ -236,7 +236,7 @@ TEST(Layout, InvariantsOnEveryScreen) {
         EXPECT_FLOAT_EQ(m.Picture2.Left + m.Picture2.Width, W);
         EXPECT_FLOAT_EQ(m.Picture2.Top + m.Picture2.Height, m.Picture1.Height);
         EXPECT_FLOAT_EQ(m.Picture4.Left + m.Picture4.Width, m.Picture2.Left);
-        if (m.Image1Stretch) EXPECT_NEAR(m.Image1[9].Top + m.Image1[9].Height, m.Picture1.Height, kTile);
+        if (m.Image1Stretch) { EXPECT_NEAR(m.Image1[9].Top + m.Image1[9].Height, m.Picture1.Height, kTile); }
         EXPECT_NEAR(cells[13].Top + cells[13].Height, m.Picture2.Height, kTile);
 
         // The pad's cells tile it (same area, neighbours meet).
@@ -250,7 +250,7 @@ TEST(Layout, InvariantsOnEveryScreen) {
         // panel shows a line; the layout only ever raises such a height, never moves it.
         for (const auto& [name, r] : namedRects(s)) {
             EXPECT_TRUE(r.Width >= 0 && r.Height >= 0) << name;
-            if (showsALine(name)) EXPECT_GE(r.Height, 255) << name;
+            if (showsALine(name)) { EXPECT_GE(r.Height, 255) << name; }
         }
         raisedToOneLine(formulas, layout::stripsAndSettings(H, m, plainDesign()));
 
