@@ -70,7 +70,13 @@ Pool& pool() {
 }
 
 void stopHelper(Helper& h) {
-    delete h.hangUpWatch.data();
+    // The watch may be the one calling: it goes once the event is handled,
+    // and watches no more from now, before its descriptor is closed.
+    if (QSocketNotifier* watch = h.hangUpWatch) {
+        watch->setEnabled(false);
+        watch->deleteLater();
+    }
+    h.hangUpWatch = nullptr;
     h.process.stop();
     h.readyOwed = false;
     h.busy = false;
