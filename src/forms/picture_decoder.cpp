@@ -209,7 +209,8 @@ struct PictureQueue::Asked {
             return got;
         }
         // The helper failed on the way: its CPU time says whose fault.
-        const int status = (stopHelper(h), h.process.lastExitStatus());
+        stopHelper(h);
+        const int status = h.process.lastExitStatus();
         helper = nullptr;
         const auto cpu = std::chrono::duration_cast<microseconds>(cpuUsed);
         if (outOfCpu) return {QImage(), DecodeOutcome::OutOfTime, cpu};
@@ -275,9 +276,7 @@ Helper* idleHelper() {
 
 DecodedPicture decodeInHelper(int fd, protocol::Kind kind, QSize fit, milliseconds cpuLimit) {
     const std::unique_ptr<PictureQueue::Asked> asked = asking(fd, kind, fit, cpuLimit);
-    const DecodedPicture decoded = decodeOn(*asked, pool().helpers.front());
-    asked->fd = -1;  // the caller's
-    return decoded;
+    return decodeOn(*asked, pool().helpers.front());
 }
 
 PictureQueue::PictureQueue() = default;

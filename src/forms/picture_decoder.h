@@ -28,7 +28,7 @@ struct DecodedPicture {
     std::chrono::microseconds cpu{0};  // the helper's CPU time spent on it
 };
 
-// Decodes the picture in the open regular file `fd` (which stays open) in
+// Decodes the picture in the open regular file `fd` (closed once done) in
 // the helper, at most `fit` large (a metafile at exactly that size; the
 // picture's own size when `fit` is not valid). The helper may spend
 // `cpuLimit` of its CPU time on it, and the window waits for it at most a

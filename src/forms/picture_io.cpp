@@ -44,18 +44,15 @@ int openPictureFile(const std::string& path) {
     return fd;
 }
 
-bool isMetafileName(const std::string& path) { return suffixOf(std::filesystem::path(path)) == "wmf"; }
-
 picture_protocol::Kind pictureKindOf(const std::string& path) {
-    return isMetafileName(path) ? picture_protocol::Kind::Metafile : picture_protocol::Kind::QtPicture;
+    return suffixOf(std::filesystem::path(path)) == "wmf" ? picture_protocol::Kind::Metafile
+                                                          : picture_protocol::Kind::QtPicture;
 }
 
 DecodedPicture decodePictureFile(const std::string& path, QSize atMost, std::chrono::milliseconds cpuLimit) {
     const int fd = openPictureFile(path);
     if (fd < 0) return {};
-    const DecodedPicture decoded = decodeInHelper(fd, pictureKindOf(path), atMost, cpuLimit);
-    ::close(fd);
-    return decoded;
+    return decodeInHelper(fd, pictureKindOf(path), atMost, cpuLimit);
 }
 
 QImage LoadPicture(const std::string& path) { return LoadPicture(path, QSize()); }

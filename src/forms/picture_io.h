@@ -20,17 +20,14 @@ struct PictureTimedOut : RuntimeError {
 // The CPU time decoding a picture may take where the caller gives no limit.
 inline constexpr std::chrono::milliseconds kPictureTimeLimit{2000};
 
-// Whether LoadPicture takes the file as a metafile (its name ends in .wmf,
-// in any case).
-bool isMetafileName(const std::string& path);
-
 // The file at `path` opened for reading, or -1 when it cannot be opened or
 // is not a regular file. Opening never waits (a FIFO has no writer to wait
 // for), and the check is made on what was opened, so a file swapped for a
 // FIFO, a device or a folder at any moment is refused. `path` holds the
 // file name's bytes as the file system has them (any encoding).
 int openPictureFile(const std::string& path);
-// How the helper decodes the file: as a metafile when its name says so.
+// How the helper decodes the file: as a metafile when its name ends in
+// .wmf, in any case.
 picture_protocol::Kind pictureKindOf(const std::string& path);
 
 // Reads a BMP, JPEG, GIF, PNG, ICO or WMF file, decoded at most `atMost`

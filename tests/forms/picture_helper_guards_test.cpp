@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <chrono>
@@ -31,6 +30,7 @@
 #include "forms/picture_protocol.h"
 #include "support/hostile_pictures.h"
 #include "support/looping_metafile.h"
+#include "support/process_state.h"
 
 extern char** environ;
 
@@ -64,8 +64,6 @@ protected:
 };
 
 pid_t helperPid() { return pid_t(forms::pictureHelperProcessId()); }
-
-bool exists(pid_t pid) { return QFile::exists(QStringLiteral("/proc/%1").arg(pid)); }
 
 // A limit's soft value in /proc/PID/limits ("unlimited" gives -1).
 long long softLimit(pid_t pid, const std::string& name) {
@@ -246,11 +244,11 @@ TEST_F(PictureGuardTest, HelperThatDiesWhileIdleIsReapedAtOnce) {
     const pid_t helper = helperPid();
     ::kill(helper, SIGKILL);
     const auto start = Clock::now();
-    while (exists(helper) && Clock::now() - start < 2s) {
+    while (processExists(helper) && Clock::now() - start < 2s) {
         QCoreApplication::processEvents();
         std::this_thread::sleep_for(5ms);
     }
-    EXPECT_FALSE(exists(helper));
+    EXPECT_FALSE(processExists(helper));
     EXPECT_EQ(thumbnail(picture).outcome, DecodeOutcome::Decoded);
     EXPECT_NE(helperPid(), helper);
 }
@@ -266,7 +264,7 @@ TEST_F(PictureGuardTest, StoppedHelperIsReplacedAndThePictureDecoded) {
     const forms::DecodedPicture again = thumbnail(picture, 250ms);
     EXPECT_EQ(again.outcome, DecodeOutcome::Decoded);
     EXPECT_LT(Clock::now() - start, 3s);
-    EXPECT_FALSE(exists(helper));
+    EXPECT_FALSE(processExists(helper));
 }
 
 // A helper that never says it is ready costs its start-up wait, three

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -25,6 +24,7 @@
 #include "forms/picture_io.h"
 #include "picture_helper/metafile_header.h"
 #include "support/looping_metafile.h"
+#include "support/process_state.h"
 #include "support/test_metafile.h"
 
 extern char** environ;
@@ -82,16 +82,6 @@ QImage drawn(const QByteArray& wmf, QSize fit) {
     return forms::decodePictureFile(fileOf(wmf, "drawn.wmf"), fit, 5s).image;
 }
 
-// Whether the process no longer runs (a zombie runs no more) or, with
-// `reaped`, no longer exists at all.
-bool processGone(pid_t pid, bool reaped = false) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return true;
-    const QByteArray line = stat.readAll();
-    const qsizetype close = line.lastIndexOf(')');
-    return !reaped && (close < 0 || line.mid(close + 2, 1) == "Z");
-}
-
 pid_t helperPid() { return pid_t(forms::pictureHelperProcessId()); }
 
 // The picture that never ends is given up after its CPU time, and the
@@ -105,7 +95,7 @@ TEST(PictureHelperTest, LoopingMetafileRunsOutOfItsCpuTimeAndItsHelperIsReaped) 
     EXPECT_EQ(looping.outcome, forms::DecodeOutcome::OutOfTime);
     EXPECT_GE(looping.cpu, 290ms);
     EXPECT_LT(Clock::now() - start, 2s);
-    EXPECT_TRUE(processGone(helper, true));
+    EXPECT_FALSE(processExists(helper));  // reaped, not a zombie
     EXPECT_TRUE(redLeftBlueRight(thumbnail(testMetafile()).image));
 }
 
@@ -150,8 +140,8 @@ TEST(PictureHelperTest, WindowProgramKilledLeavesNoHelper) {
     ASSERT_GT(helper, 0) << "the child wrote: " << text;
 
     const auto start = Clock::now();
-    while (!processGone(helper) && Clock::now() - start < 3s) std::this_thread::sleep_for(20ms);
-    EXPECT_TRUE(processGone(helper));
+    while (processRuns(helper) && Clock::now() - start < 3s) std::this_thread::sleep_for(20ms);
+    EXPECT_FALSE(processRuns(helper));
 }
 
 TEST(PictureHelperTest, WindowProgramNeverForks) {
